@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+// Tests that open windows run inside a standalone JUCEApplication: only then
+// does the framework install its X error handlers, without which a window
+// opened under a bare virtual X server can be killed by the default handler.
+namespace
+{
+class TestApplication final : public juce::JUCEApplication
+{
+public:
+    const juce::String getApplicationName() override { return "Orlune tests"; }
+    const juce::String getApplicationVersion() override { return "1.0"; }
+    bool moreThanOneInstanceAllowed() override { return true; }
+
+    void initialise (const juce::String&) override
+    {
+        // Run the tests once the message loop is running, so that modal loops,
+        // timers and asynchronous updates behave as in the application.
+        juce::MessageManager::callAsync ([this]
+        {
+            setApplicationReturnValue (RUN_ALL_TESTS());
+            quit();
+        });
+    }
+
+    void shutdown() override {}
+};
+
+juce::JUCEApplicationBase* createTestApplication() { return new TestApplication(); }
+
+// Without a display (as in CI), the binary runs itself again under a virtual X server.
+void reexecUnderVirtualDisplay (const std::vector<char*>& originalArgs)
+{
+    if (std::getenv ("DISPLAY") != nullptr || std::getenv ("ORLUNE_UNDER_XVFB") != nullptr)
+        return;
+
+    ::setenv ("ORLUNE_UNDER_XVFB", "1", 1);
+
+    std::vector<char*> args { const_cast<char*> ("xvfb-run"), const_cast<char*> ("-a"),
+                              const_cast<char*> ("-s"), const_cast<char*> ("-screen 0 1280x1024x24") };
+
+    args.insert (args.end(), originalArgs.begin(), originalArgs.end());
+
+    args.push_back (nullptr);
+    ::execvp ("xvfb-run", args.data());
+}
+} // namespace
+
+int main (int argc, char** argv)
+{
+    const std::vector<char*> originalArgs (argv, argv + argc); // before gtest takes its flags out
+    testing::InitGoogleTest (&argc, argv);
+
+    // Listing the tests needs no display and no application.
+    if (testing::GTEST_FLAG (list_tests))
+        return RUN_ALL_TESTS();
+
+    reexecUnderVirtualDisplay (originalArgs);
+
+    juce::JUCEApplicationBase::createInstance = &createTestApplication;
+    return juce::JUCEApplicationBase::main (argc, (const char**) argv);
+}
