@@ -135,6 +135,8 @@ private:
 
     void connectOnIdentityReply (const juce::String& sourceName, const juce::MidiMessage& message);
     bool sendToKeyboard (const juce::MidiMessage& message);
+    void fillValidItems();
+    void rebuildNumberToItem(); // modelLock held
 
     MidiPorts& ports;
     Clock& clock;
