@@ -1,0 +1,34 @@
+#include "ZelManager49.h"
+
+bool ZelManager49::SetBurnMode (juce::MidiInputCallback* callback, juce::String port)
+{
+    // On Windows XP the loader shows up under another name.
+    if (juce::SystemStats::getOperatingSystemType() == juce::SystemStats::WinXP)
+        port = "USB Audio Device";
+
+    if (callback == nullptr)
+    {
+        // Cleared first: closing the inputs waits for a callback that is
+        // running, so none can reach the caller after this returns.
+        burnCallback = nullptr;
+        closeMidiIns();
+        return false;
+    }
+
+    closeMidiIns();
+
+    {
+        std::unique_ptr<MidiOutputPort> old;
+        const juce::ScopedLock sl (outputLock);
+        old = std::move (keyboardOutput);
+    }
+
+    if (! setDevices (port, port, 256))
+        return false;
+
+    // The port layer keeps a safe distance between this reopen and the close
+    // above, so the loader's replies do arrive on the reopened inputs.
+    openMidiIns (true);
+    burnCallback = callback;
+    return true;
+}

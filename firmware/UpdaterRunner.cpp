@@ -1,0 +1,131 @@
+#include "UpdaterRunner.h"
+
+#include "Dialogs.h"
+#include "MarvossFWUpdater.h"
+
+namespace
+{
+const char* const kLoaderPort = "USB MIDI Device";
+
+void ShowError (const char* text)
+{
+    Dialogs::get().showMessageBox (juce::MessageBoxIconType::WarningIcon, "Firmware Update Error", text);
+}
+} // namespace
+
+UpdaterRunner::UpdaterRunner (ZelManager49& m)
+    : juce::ThreadWithProgressWindow ("Upgrading firmware, please wait...", true, true, 10000, "Cancel"),
+      manager (&m)
+{
+    watchCancelButton();
+}
+
+UpdaterRunner::~UpdaterRunner()
+{
+    manager->SetBurnMode (nullptr, kLoaderPort);
+}
+
+// A transfer that ends in the 100 ms before the window notices a Cancel
+// would otherwise be reported as finished; the press itself decides.
+void UpdaterRunner::watchCancelButton()
+{
+    for (auto* child : getAlertWindow()->getChildren())
+    {
+        if (auto* button = dynamic_cast<juce::Button*> (child))
+        {
+            button->onClick = [this, closeWindow = button->onClick]
+            {
+                cancelPressed = true;
+
+                if (closeWindow != nullptr)
+                    closeWindow();
+            };
+        }
+    }
+}
+
+void UpdaterRunner::Burn (ZelManager49& manager, juce::File file)
+{
+    UpdaterRunner runner (manager);
+    auto& dialogs = Dialogs::get();
+
+    if (! dialogs.showOkCancelBox (juce::MessageBoxIconType::WarningIcon,
+                                   "Enter Firmware Upgrade Mode",
+                                   "Please unplug the keyboard, then plug it in again WHILE HOLDING "
+                                   "\"Sound\", \"Multi\" AND \"Edit\" KEYS.\n"
+                                   "Click 'OK' when ready, or 'Cancel' to abort firmware update.",
+                                   "OK", "Cancel"))
+        return;
+
+    runner.firmwareFile = file;
+
+    if (file == juce::File())
+    {
+        const auto chosen = dialogs.browseForFileToOpen ("Please select the firmware file to burn...",
+                                                         juce::File::getSpecialLocation (juce::File::userHomeDirectory),
+                                                         "Orlune*.bin");
+        if (chosen == juce::File())
+            return;
+
+        runner.firmwareFile = chosen;
+    }
+
+    if (! manager.SetBurnMode (&runner, kLoaderPort))
+    {
+        ShowError ("Can't found Keyboard. Make sure it's connected and retry");
+        return;
+    }
+
+    const bool finished = runner.runThread();
+
+    if (! finished || runner.cancelPressed)
+        ShowError ("The burn process has been canceled");
+    else if (runner.succeeded)
+        dialogs.showMessageBox (juce::MessageBoxIconType::InfoIcon, "Firmware Update Result",
+                                "The burn process completed without error");
+    else
+        ShowError ("The burn process completed, but there was an error");
+}
+
+void UpdaterRunner::run()
+{
+    succeeded = false;
+
+    {
+        const juce::ScopedLock sl (updaterLock);
+        updater = std::make_unique<MarvossFWUpdater>();
+    }
+
+    // Only this thread writes updater, so it reads it here without the lock.
+    updater->Init (this);
+
+    if (updater->SetFile (firmwareFile))
+        succeeded = updater->Burn();
+
+    updater->Term();
+
+    std::unique_ptr<IFWUpdater> finished;
+
+    {
+        const juce::ScopedLock sl (updaterLock);
+        finished = std::move (updater);
+    }
+}
+
+void UpdaterRunner::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& incoming)
+{
+    const juce::ScopedLock sl (updaterLock);
+
+    if (updater != nullptr)
+        updater->HandleMidiMessage (incoming);
+}
+
+void UpdaterRunner::SetProgress (double fraction)
+{
+    setProgress (fraction);
+}
+
+void UpdaterRunner::SendMidiMessage (const juce::MidiMessage& outgoing)
+{
+    manager->SendMidiMessage (outgoing);
+}
