@@ -11,6 +11,8 @@
 #include <map>
 #include <set>
 
+class ZelMidiMessage49;
+
 /** The controller link: finds the keyboard among the MIDI ports by identity
     request, owns the model of its settings, decodes its replies into info
     codes for the listeners and sends requests and settings back.
@@ -137,12 +139,21 @@ private:
     bool sendToKeyboard (const juce::MidiMessage& message);
     void fillValidItems();
     void rebuildNumberToItem(); // modelLock held
+    void storePairs (int p, const juce::Array<int>& pairs); // modelLock held
+    void handleKeyboardReply (const ZelMidiMessage49& reply);
+    void handleControlChange (int number, int value);
+    void closeProbeOutput();
+    void connectToKnownPorts();
+    void requestCloseMidiIns();
+    bool hasKeyboardOutput();
 
     MidiPorts& ports;
     Clock& clock;
 
     std::atomic<juce::MidiInputCallback*> burnCallback { nullptr };
     juce::OwnedArray<MidiInputPort> ownInputs;
+    std::atomic<int> inputsGeneration { 0 };       // counts openMidiIns
+    std::atomic<int> closeRequestGeneration { -1 }; // inputs that the MIDI thread asked to close
     juce::Array<bool> savedInputStates;
     std::atomic<bool> queryPending { false };
     std::atomic<int> queryParam { 0 }, queryItem { 0 }, querySubByte { 0 };

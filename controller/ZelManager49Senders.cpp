@@ -1,0 +1,147 @@
+#include "ZelManager49.h"
+
+#include "ZelMidiMessage49.h"
+
+#include <optional>
+
+namespace
+{
+constexpr int kPitchWheel = 65;
+constexpr int kLevel = 48;
+constexpr int kLastPlainValueItem = 10;
+constexpr int kItemPacingUs = 2000;
+constexpr int kQueryWaits = 20;
+constexpr int kQueryWaitMs = 50;
+
+// Models whose items can be programmed one by one.
+constexpr int kProgrammableModels[] = { 0x300, 0x400, 0x500, 0x502, 0x504, 0x1300 };
+} // namespace
+
+bool ZelManager49::postStoreRequest (int memory)       { return sendToKeyboard (ZelMidiMessage49::SaveMemoryRequest (memory)); }
+bool ZelManager49::postRecallRequest (int memory)      { return sendToKeyboard (ZelMidiMessage49::LoadMemoryRequest (memory)); }
+bool ZelManager49::postLedState (int item, int state)  { return sendToKeyboard (ZelMidiMessage49::LedStateSet (item, state)); }
+bool ZelManager49::postLedRequest (int item)           { return sendToKeyboard (ZelMidiMessage49::LedStateReqest (item)); }
+bool ZelManager49::postOctaveShift (int shift)         { return sendToKeyboard (ZelMidiMessage49::OctaveShiftSet (shift)); }
+bool ZelManager49::postOctaveShiftRequest()            { return sendToKeyboard (ZelMidiMessage49::OctaveShiftRequest()); }
+bool ZelManager49::postRelativeMode (bool relative)    { return sendToKeyboard (ZelMidiMessage49::RelativeModeSet (relative)); }
+bool ZelManager49::postRelativeModeRequest()           { return sendToKeyboard (ZelMidiMessage49::RelativeModeRequest()); }
+bool ZelManager49::postCurveSetting (int n, int value) { return sendToKeyboard (ZelMidiMessage49::CurveParamSet (n, value)); }
+bool ZelManager49::postCurveSettingRequest (int n)     { return sendToKeyboard (ZelMidiMessage49::CurveParamRequest (n)); }
+bool ZelManager49::postGlobalSetting (int n, int value) { return sendToKeyboard (ZelMidiMessage49::GlobalParamSet (n, value)); }
+bool ZelManager49::postGlobalSettingRequest (int n)    { return sendToKeyboard (ZelMidiMessage49::GlobalParamRequest (n)); }
+bool ZelManager49::postMidiChannelRequest()            { return sendToKeyboard (ZelMidiMessage49::MidiChannelRequest()); }
+bool ZelManager49::postItemValueRequest (int item)     { return sendToKeyboard (ZelMidiMessage49::ItemValueRequest (item)); }
+bool ZelManager49::postItemConfigRequest (int item)    { return sendToKeyboard (ZelMidiMessage49::ControllerNumberRequest (item)); }
+
+bool ZelManager49::postItemParamSet (int p, int item, int value)
+{
+    return sendToKeyboard (ZelMidiMessage49::ItemParamSet (p, item, value, 0));
+}
+
+bool ZelManager49::postItemSetting (int p, int item, int value, int sub)
+{
+    return sendToKeyboard (ZelMidiMessage49::ItemParamSet (p, item, value, sub));
+}
+
+bool ZelManager49::postItemSettingRequest (int p, int item, int sub)
+{
+    return sendToKeyboard (ZelMidiMessage49::ItemParamRequest (p, item, sub));
+}
+
+bool ZelManager49::postItemValue (int item, int value)
+{
+    if (! hasKeyboardOutput())
+        return false;
+
+    // Only the level knob and the first ten knobs take a value from the editor.
+    if (item > kLastPlainValueItem && item != kLevel)
+        return false;
+
+    return sendToKeyboard (ZelMidiMessage49::ItemValueSet (item, value));
+}
+
+bool ZelManager49::postLCDMessage (juce::String, juce::String)
+{
+    return false;
+}
+
+bool ZelManager49::hasKeyboardOutput()
+{
+    const juce::ScopedLock sl (outputLock);
+    return keyboardOutput != nullptr;
+}
+
+bool ZelManager49::updateKeyboard (int memory)
+{
+    std::vector<int> items;
+
+    {
+        const juce::ScopedLock sl (modelLock);
+
+        for (const auto& entry : params[3])
+            if (entry.first != kPitchWheel)
+                items.push_back (entry.first);
+    }
+
+    for (const int item : items)
+    {
+        for (int p = 1; p <= 6; ++p)
+        {
+            std::optional<int> value;
+
+            {
+                const juce::ScopedLock sl (modelLock);
+                const auto found = params[p].find (item);
+
+                if (found != params[p].end())
+                    value = found->second;
+            }
+
+            // An item that cannot be sent is left at once; the rest go on.
+            if (value.has_value() && ! postItemSetting (p, item, *value, 0))
+                break;
+
+            clock.pauseMicroseconds (kItemPacingUs);
+        }
+    }
+
+    postGlobalSetting (6, globals[6]);
+    postCurveSetting (4, curves[4]);
+    postCurveSetting (1, curves[1]);
+    postCurveSetting (3, curves[3]);
+
+    return postStoreRequest (memory);
+}
+
+void ZelManager49::programItem (int item, int mode, int chan, int num, int minLsb, int maxMsb, int option)
+{
+    if (std::find (std::begin (kProgrammableModels), std::end (kProgrammableModels), modelId.load())
+        == std::end (kProgrammableModels))
+        return;
+
+    const int values[] = { mode, chan, num, minLsb, maxMsb, option };
+
+    for (int p = 1; p <= 6; ++p)
+        postItemParamSet (p, item, values[p - 1]);
+}
+
+int ZelManager49::queryItemParamValue (int p, int item, int sub)
+{
+    queryParam = p;
+    queryItem = item;
+    querySubByte = sub;
+    queryPending = true;
+
+    postItemSettingRequest (p, item, sub);
+
+    for (int i = 0; i < kQueryWaits; ++i)
+    {
+        if (! queryPending)
+            return queryResult;
+
+        clock.sleepMilliseconds (kQueryWaitMs);
+    }
+
+    queryPending = false;
+    return -1;
+}
