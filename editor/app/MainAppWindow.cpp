@@ -1,0 +1,24 @@
+#include "MainAppWindow.h"
+
+#include "MainComponent.h"
+
+MainAppWindow::MainAppWindow()
+    : juce::DocumentWindow ("Tesmira Orlune 49-61 MIDI Control Center",
+                            juce::Colours::azure,
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
+                            true)
+{
+    setResizable (false, false);
+    setTitleBarHeight (20);
+    setUsingNativeTitleBar (true);
+
+    // The window is not resized to fit: the application centres it at the panel's size.
+    setContentOwned (new MainComponent(), false);
+}
+
+MainAppWindow::~MainAppWindow() = default;
+
+void MainAppWindow::closeButtonPressed()
+{
+    juce::JUCEApplication::getInstance()->systemRequestedQuit();
+}

@@ -1,0 +1,24 @@
+#include "MainComponent.h"
+
+#include "KbdSettingComponentVT49.h"
+
+MainComponent::MainComponent()
+    : settingsPanel (std::make_unique<KbdSettingComponentVT49>())
+{
+    // The panel sizes itself and stays at the top-left corner.
+    addAndMakeVisible (*settingsPanel);
+}
+
+MainComponent::~MainComponent() = default;
+
+void MainComponent::paint (juce::Graphics&)
+{
+}
+
+void MainComponent::resized()
+{
+}
+
+void MainComponent::actionListenerCallback (const juce::String&)
+{
+}
