@@ -1,0 +1,84 @@
+#pragma once
+
+#include "InfoRecorder.h"
+#include "SimMidiPorts.h"
+#include "SimulatedKeyboard.h"
+#include "VirtualClock.h"
+#include "ZelManager49.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+inline juce::MidiMessage bytes (std::initializer_list<int> values)
+{
+    std::vector<juce::uint8> data;
+
+    for (const int v : values)
+        data.push_back ((juce::uint8) v);
+
+    return juce::MidiMessage (data.data(), (int) data.size(), 0);
+}
+
+inline std::vector<int> bytesOf (const juce::MidiMessage& message)
+{
+    return { message.getRawData(), message.getRawData() + message.getRawDataSize() };
+}
+
+/** Turns the message loop until the condition holds; false after timeoutMs. */
+inline bool runLoopUntil (const std::function<bool()>& condition, int timeoutMs = 2000)
+{
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() > end)
+            return false;
+
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+    }
+
+    return true;
+}
+
+/** A manager on the simulated ports and virtual time, with a recording
+    listener; standalone mode as in the application unless a test says not. */
+class LinkTest : public ::testing::Test
+{
+protected:
+    LinkTest() { ZelManager49::sStandaloneMode = true; }
+
+    ~LinkTest() override
+    {
+        manager.reset();
+        ZelManager49::sStandaloneMode = false;
+    }
+
+    ZelManager49& makeManager (juce::AudioDeviceManager* deviceManager = nullptr)
+    {
+        manager = std::make_unique<ZelManager49> (deviceManager, ports, clock);
+        manager->listeners.add (&infos);
+        return *manager;
+    }
+
+    /** The keyboard's output and input are added to the ports at this point. */
+    SimulatedKeyboard& addKeyboard (const juce::String& outputName = "Orlune Out",
+                                    const juce::String& inputName = "Orlune In")
+    {
+        keyboard = std::make_unique<SimulatedKeyboard> (ports, outputName, inputName);
+        return *keyboard;
+    }
+
+    /** One detection timer period, then the tick. */
+    void tick (int ms = 2000)
+    {
+        clock.advanceMilliseconds (ms);
+        manager->timerCallback();
+    }
+
+    VirtualClock clock;
+    SimMidiPorts ports { clock };
+    InfoRecorder infos;
+    std::unique_ptr<SimulatedKeyboard> keyboard;
+    std::unique_ptr<ZelManager49> manager;
+};
