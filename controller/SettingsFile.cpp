@@ -1,0 +1,99 @@
+// ZelManager49: the XML settings file.
+
+#include "XmlFile.h"
+#include "XmlLookup.h"
+#include "ZelManager49.h"
+
+namespace
+{
+    constexpr int kNumGlobals = 14;
+    constexpr int kNumCurves = 11;
+
+    // Attribute names of an Item, in the order written, with the value a load
+    // takes when the attribute is missing; the parameter number is position + 1.
+    const struct { const char* name; int loadDefault; } kItemParams[] = {
+        { "Mode", 0 }, { "Chan", 0 }, { "Num", 0 }, { "MinLSB", 0 }, { "MaxMSB", 127 }, { "Option", 127 }
+    };
+
+    int valueOr (const std::map<int, int>& map, int key, int fallback)
+    {
+        const auto found = map.find (key);
+        return found != map.end() ? found->second : fallback;
+    }
+
+    void addParams (juce::XmlElement& section, const std::atomic<juce::int16>* values, int count)
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            auto* param = section.createNewChildElement ("Param");
+            param->setAttribute ("ID", i);
+            param->setAttribute ("Value", (int) values[i].load());
+        }
+    }
+
+    void loadParams (const juce::XmlElement* section, std::atomic<juce::int16>* values, int count)
+    {
+        if (section == nullptr)
+            return;
+
+        for (auto* param : section->getChildIterator())
+        {
+            const int id = XmlLookup::getInt (*param, "ID", -1);
+
+            if (juce::isPositiveAndBelow (id, count))
+                values[id] = (juce::int16) XmlLookup::getInt (*param, "Value", 0);
+        }
+    }
+}
+
+bool ZelManager49::saveSettings (juce::File& file) const
+{
+    juce::XmlElement settings ("Settings");
+    auto* items = settings.createNewChildElement ("Items");
+
+    {
+        const juce::ScopedLock sl (modelLock);
+
+        for (const auto& [item, number] : params[3])
+        {
+            auto* element = items->createNewChildElement ("Item");
+            element->setAttribute ("ID", item);
+
+            for (int p = 1; p <= 6; ++p)
+                element->setAttribute (kItemParams[p - 1].name, p == 3 ? number : valueOr (params[p], item, 0));
+        }
+    }
+
+    addParams (*settings.createNewChildElement ("Globals"), globals, kNumGlobals);
+    addParams (*settings.createNewChildElement ("Curves"), curves, kNumCurves);
+
+    return XmlFile::write (settings, file);
+}
+
+bool ZelManager49::loadSettings (juce::File& file)
+{
+    const auto settings = XmlFile::read (file);
+
+    if (settings == nullptr)
+        return false;
+
+    if (const auto* items = XmlLookup::getChild (*settings, "Items"))
+    {
+        const juce::ScopedLock sl (modelLock);
+
+        for (auto* element : items->getChildIterator())
+        {
+            const int item = XmlLookup::getInt (*element, "ID", -1);
+
+            if (item < 0)
+                continue;
+
+            for (int p = 1; p <= 6; ++p)
+                params[p][item] = XmlLookup::getInt (*element, kItemParams[p - 1].name, kItemParams[p - 1].loadDefault);
+        }
+    }
+
+    loadParams (XmlLookup::getChild (*settings, "Globals"), globals, kNumGlobals);
+    loadParams (XmlLookup::getChild (*settings, "Curves"), curves, kNumCurves);
+    return true;
+}

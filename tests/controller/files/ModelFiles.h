@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ZelManager49.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// A scratch directory per test, and a manager whose model the test fills.
+class ModelFiles : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                  .getChildFile ("orlune-files-" + juce::Uuid().toString());
+        ASSERT_TRUE (dir.createDirectory());
+    }
+
+    void TearDown() override { dir.deleteRecursively(); }
+
+    juce::File writeText (const juce::String& name, const juce::String& text)
+    {
+        auto file = dir.getChildFile (name);
+        file.replaceWithText (text, false, false, nullptr);
+        return file;
+    }
+
+    static juce::String readText (const juce::File& file)
+    {
+        juce::MemoryBlock bytes;
+        file.loadFileAsData (bytes);
+        return bytes.toString();
+    }
+
+    juce::File dir;
+    ZelManager49 manager { nullptr };
+};
+
+// Everything the files can touch: six parameters of ids -1 to 300, globals, curves.
+struct ModelSnapshot
+{
+    std::vector<int> params, globals, curves;
+
+    bool operator== (const ModelSnapshot& other) const
+    {
+        return params == other.params && globals == other.globals && curves == other.curves;
+    }
+
+    static constexpr int kFirstId = -1, kLastId = 300;
+
+    int& param (int p, int item) { return params[(size_t) ((item - kFirstId) * 6 + p - 1)]; }
+
+    static ModelSnapshot of (ZelManager49& m)
+    {
+        ModelSnapshot s;
+        for (int item = kFirstId; item <= kLastId; ++item)
+            for (int p = 1; p <= 6; ++p)
+                s.params.push_back (m.getParamForItem (p, item));
+        for (auto& g : m.globals)
+            s.globals.push_back (g);
+        for (int n = 0; n < 11; ++n)
+            s.curves.push_back (m.getCurve (n));
+        return s;
+    }
+};
+
+inline void PrintTo (const ModelSnapshot& s, std::ostream* os)
+{
+    *os << "model with globals";
+    for (int g : s.globals) *os << ' ' << g;
+    *os << " and curves";
+    for (int c : s.curves) *os << ' ' << c;
+}

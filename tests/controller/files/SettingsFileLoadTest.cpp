@@ -1,0 +1,141 @@
+#include "ModelFiles.h"
+
+#include <functional>
+
+namespace
+{
+// What a load should have changed, applied to the snapshot taken before it.
+using Changes = std::function<void (ModelSnapshot&)>;
+
+void item (ModelSnapshot& s, int id, std::vector<int> values)
+{
+    for (int p = 1; p <= 6; ++p)
+        s.param (p, id) = values[(size_t) p - 1];
+}
+
+struct LoadCase
+{
+    const char* name;
+    const char* document;
+    Changes changes;
+};
+
+void PrintTo (const LoadCase& row, std::ostream* os) { *os << row.name; }
+
+const LoadCase loadCases[] = {
+    { "AllSections",
+      "<Settings><Items><Item ID=\"5\" Mode=\"9\" Chan=\"3\" Num=\"60\" MinLSB=\"1\" MaxMSB=\"100\" Option=\"0\"/></Items>"
+      "<Globals><Param ID=\"6\" Value=\"4\"/></Globals><Curves><Param ID=\"3\" Value=\"-8\"/></Curves></Settings>",
+      [] (ModelSnapshot& s) { item (s, 5, { 9, 3, 60, 1, 100, 0 }); s.globals[6] = 4; s.curves[3] = -8; } },
+    { "NamesInAnyCase",
+      "<setup><ITEMS><item id=\"200\" MODE=\"3\" chan=\"4\" nUm=\"5\" minlsb=\"6\" MAXmsb=\"7\" oPTION=\"8\"/></ITEMS>"
+      "<globals><PARAM Id=\"13\" VALUE=\"11\"/></globals><cUrVeS><param ID=\"10\" value=\"12\"/></cUrVeS></setup>",
+      [] (ModelSnapshot& s) { item (s, 200, { 3, 4, 5, 6, 7, 8 }); s.globals[13] = 11; s.curves[10] = 12; } },
+    { "MissingAttributesTakeDefaults",
+      "<Settings><Items><Item ID=\"250\"/><Item ID=\"251\" MaxMSB=\"5\" Option=\"0\"/></Items>"
+      "<Globals><Param ID=\"1\"/></Globals></Settings>",
+      [] (ModelSnapshot& s) { item (s, 250, { 0, 0, 0, 0, 127, 127 }); item (s, 251, { 0, 0, 0, 0, 5, 0 }); s.globals[1] = 0; } },
+    { "LeadingIntegers",
+      "<Settings><Items><Item ID=\"7abc\" Mode=\" 9\" Chan=\"+5\" Num=\"0x10\" MinLSB=\"abc\" MaxMSB=\"-3x\" Option=\"\"/></Items></Settings>",
+      [] (ModelSnapshot& s) { item (s, 7, { 9, 5, 0, 0, -3, 0 }); } },
+    { "NegativeOrMissingIdsAreSkipped",
+      "<Settings><Items><Item Mode=\"3\"/><Item ID=\"-1\" Mode=\"3\"/><Item ID=\"x\" Mode=\"4\"/></Items>"
+      "<Globals><Param ID=\"-1\" Value=\"3\"/><Param Value=\"3\"/><Param ID=\"14\" Value=\"3\"/></Globals>"
+      "<Curves><Param ID=\"11\" Value=\"3\"/></Curves></Settings>",
+      // "x" reads as id 0, which is stored like any other id.
+      [] (ModelSnapshot& s) { item (s, 0, { 4, 0, 0, 0, 127, 127 }); } },
+    { "GlobalAndCurveBounds",
+      "<Settings><Globals><Param ID=\"0\" Value=\"1\"/><Param ID=\"13\" Value=\"70000\"/></Globals>"
+      "<Curves><Param ID=\"0\" Value=\"-70000\"/><Param ID=\"10\" Value=\"32768\"/></Curves></Settings>",
+      [] (ModelSnapshot& s) { s.globals[0] = 1; s.globals[13] = 4464; s.curves[0] = -4464; s.curves[10] = -32768; } },
+    { "ChildrenOfItemsWhateverTheirName",
+      "<Settings><Items><Knob ID=\"9\" Mode=\"2\"/>text<Pad ID=\"112\" Num=\"40\"/></Items></Settings>",
+      [] (ModelSnapshot& s) { item (s, 9, { 2, 0, 0, 0, 127, 127 }); item (s, 112, { 0, 0, 40, 0, 127, 127 }); } },
+    { "OnlyTheFirstSectionOfEachName",
+      "<Settings><Globals><Param ID=\"2\" Value=\"1\"/></Globals><Globals><Param ID=\"3\" Value=\"1\"/></Globals></Settings>",
+      [] (ModelSnapshot& s) { s.globals[2] = 1; } },
+    { "MissingSectionsAreSkipped", "<Settings><Curves><Param ID=\"4\" Value=\"2\"/></Curves></Settings>",
+      [] (ModelSnapshot& s) { s.curves[4] = 2; } },
+    { "EmptyRoot", "<Settings/>", [] (ModelSnapshot&) {} },
+    { "AnyIdAndAnyValue",
+      "<Settings><Items><Item ID=\"300\" Mode=\"99\" Chan=\"-4\" Num=\"1000\" MinLSB=\"-1\" MaxMSB=\"256\" Option=\"70000\"/></Items></Settings>",
+      [] (ModelSnapshot& s) { item (s, 300, { 99, -4, 1000, -1, 256, 70000 }); } },
+};
+
+class SettingsLoad : public ModelFiles, public testing::WithParamInterface<LoadCase> {};
+
+TEST_P (SettingsLoad, ChangesOnlyWhatTheFileNames)
+{
+    for (int i = 0; i < 14; ++i)
+        manager.globals[i] = (juce::int16) (100 + i);
+
+    auto expected = ModelSnapshot::of (manager);
+    GetParam().changes (expected);
+
+    auto file = writeText ("case.vt49", GetParam().document);
+    EXPECT_TRUE (manager.loadSettings (file));
+    EXPECT_EQ (ModelSnapshot::of (manager), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P (SettingsFile, SettingsLoad, testing::ValuesIn (loadCases),
+                          [] (const testing::TestParamInfo<LoadCase>& row) { return std::string (row.param.name); });
+
+struct BadFileCase
+{
+    const char* name;
+    const char* fixture; // null: a file that does not exist
+};
+
+void PrintTo (const BadFileCase& row, std::ostream* os) { *os << row.name; }
+
+const BadFileCase badFiles[] = {
+    { "Missing", nullptr },
+    { "Empty", "empty.vt49" },
+    { "NotXml", "not-xml.vt49" },
+    { "Truncated", "truncated.vt49" },
+    { "Binary", "binary.vt49" },
+};
+
+class UnreadableSettings : public ModelFiles, public testing::WithParamInterface<BadFileCase> {};
+
+TEST_P (UnreadableSettings, LeaveTheModelAsItWas)
+{
+    const juce::File fixtures (ORLUNE_FILE_FIXTURES);
+    auto file = GetParam().fixture != nullptr ? fixtures.getChildFile (GetParam().fixture)
+                                               : dir.getChildFile ("absent.vt49");
+    ASSERT_EQ (file.existsAsFile(), GetParam().fixture != nullptr);
+
+    const auto before = ModelSnapshot::of (manager);
+    EXPECT_FALSE (manager.loadSettings (file));
+    EXPECT_EQ (ModelSnapshot::of (manager), before);
+}
+
+INSTANTIATE_TEST_SUITE_P (SettingsFile, UnreadableSettings, testing::ValuesIn (badFiles),
+                          [] (const testing::TestParamInfo<BadFileCase>& row) { return std::string (row.param.name); });
+
+using SettingsLoadLimits = ModelFiles;
+}
+
+TEST_F (SettingsLoadLimits, HugeValuesAreClampedNotOverflowed)
+{
+    auto file = juce::File (ORLUNE_FILE_FIXTURES).getChildFile ("huge-value.vt49");
+    auto expected = ModelSnapshot::of (manager);
+    item (expected, 1, { std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 0, 0, 127, 127 });
+    expected.globals[4] = -1; // the low 16 bits of the largest int
+
+    EXPECT_TRUE (manager.loadSettings (file));
+    EXPECT_EQ (ModelSnapshot::of (manager), expected);
+}
+
+TEST_F (SettingsLoadLimits, DeclarationsCannotPullInOtherFiles)
+{
+    // The framework's own file reader would splice the sibling file's element into Globals.
+    writeText ("extra.dtd", "<!ENTITY ext \"<Param ID='5' Value='42'/>\">");
+    auto file = writeText ("entity.vt49", "<?xml version=\"1.0\"?>\n<!DOCTYPE Settings SYSTEM \"extra.dtd\">\n"
+                                          "<Settings><Globals>&ext;<Param ID=\"1\" Value=\"7\"/></Globals></Settings>");
+    auto expected = ModelSnapshot::of (manager);
+    expected.globals[1] = 7;
+
+    EXPECT_TRUE (manager.loadSettings (file));
+    EXPECT_EQ (ModelSnapshot::of (manager), expected);
+}
