@@ -325,7 +325,7 @@ void drawBackPanel (juce::Graphics& g)
 
 void drawPadSection (juce::Graphics& g)
 {
-    PanelArt::drawPanelArea (g, box (690, 266, 222, 186), 8.0f);
+    PanelArt::drawPanelArea (g, box (690, 270, 222, 177), 8.0f); // clear of the caption below
 
     for (const auto& p : kPads)
         PanelArt::drawPad (g, box (p.x, p.y, 36, 29), p.number);
