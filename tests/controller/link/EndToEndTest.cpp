@@ -1,0 +1,172 @@
+#include "LinkTestSupport.h"
+
+#include <atomic>
+
+namespace
+{
+/** Reads everything from the keyboard as a chain of requests, each sent from
+    the info code of the reply before it, on the thread that reported it. */
+class ReadChain
+{
+public:
+    explicit ReadChain (ZelManager49& m) : manager (m) {}
+
+    void onInfo (int code, int a)
+    {
+        switch (code)
+        {
+            case 0: manager.postItemConfigRequest (0); break;
+            case 1: requestParam (0); break;
+            case 16: requestParam (a); break;
+            case 4: manager.postRelativeModeRequest(); break;
+            case 14: requestGlobal (-1); break;
+            case 17: requestGlobal (a); break;
+            case 18: requestCurve (a); break;
+            case 5: done = true; break;
+            default: break;
+        }
+    }
+
+    std::atomic<bool> done { false };
+
+private:
+    void requestParam (int last)
+    {
+        const int next = last == 2 ? 4 : last + 1; // 3 came with the controller numbers
+
+        if (next <= 6)
+            manager.postItemSettingRequest (next, 0, 0);
+        else
+            manager.postMidiChannelRequest();
+    }
+
+    void requestGlobal (int last)
+    {
+        static constexpr int order[] = { 5, 1, 7, 8 };
+        const auto* at = std::find (std::begin (order), std::end (order), last);
+        const auto* next = at == std::end (order) ? std::begin (order) : at + 1;
+
+        if (next != std::end (order))
+            manager.postGlobalSettingRequest (*next);
+        else
+            requestCurve (-1);
+    }
+
+    void requestCurve (int last)
+    {
+        static constexpr int order[] = { 4, 1, 3 };
+        const auto* at = std::find (std::begin (order), std::end (order), last);
+        const auto* next = at == std::end (order) ? std::begin (order) : at + 1;
+
+        if (next != std::end (order))
+            manager.postCurveSettingRequest (*next);
+        else
+            manager.postOctaveShiftRequest();
+    }
+
+    ZelManager49& manager;
+};
+} // namespace
+
+class EndToEndTest : public LinkTest
+{
+protected:
+    EndToEndTest()
+    {
+        ports.addOutput ("Synth Out");
+        ports.addInput ("Synth In");
+        auto& kbd = addKeyboard();
+        ports.addInput ("Other In");
+
+        kbd.setItem (5, { 1, 3, 100, 2, 120, 0 });
+        kbd.setItem (120, { 8, 0, 60, 0, 127, 1 });
+
+        const std::pair<int, int> globals[] = { { 1, 127 }, { 2, 127 }, { 5, 3 }, { 6, 4 }, { 7, 127 }, { 8, 48 } };
+
+        for (const auto& [n, v] : globals)
+            kbd.setGlobal (n, v);
+
+        kbd.setCurve (4, 7);
+        kbd.setCurve (1, 2);
+        kbd.setCurve (3, 5);
+        kbd.setGlobal (3, 0x7E);
+
+        makeManager();
+        chain = std::make_unique<ReadChain> (*manager);
+        infos.onInfo = [this] (int code, int a, int) { chain->onInfo (code, a); };
+    }
+
+    ~EndToEndTest() override { manager.reset(); }
+
+    void expectModelHoldsTheKeyboardsSetup()
+    {
+        for (const int item : { 1, 2, 5, 48, 49, 64, 80, 112, 120 })
+            for (int p = 1; p <= 6; ++p)
+                EXPECT_EQ (manager->getParamForItem (p, item), keyboard->getItemParam (p, item))
+                    << "item " << item << " p " << p;
+
+        for (const int n : { 1, 2, 5, 6, 7, 8 })
+            EXPECT_EQ (manager->globals[n].load(), keyboard->getGlobal (n)) << "global " << n;
+
+        for (const int n : { 1, 3, 4 })
+            EXPECT_EQ (manager->getCurve (n), keyboard->getCurve (n)) << "curve " << n;
+    }
+
+    std::unique_ptr<ReadChain> chain;
+};
+
+TEST_F (EndToEndTest, DetectsAndReadsTheKeyboardWithinTheSearch)
+{
+    manager->startDetection (true);
+    tick(); // probes the keyboard; the whole chain runs on the input thread
+
+    ASSERT_TRUE (ports.waitUntilIdle());
+    ASSERT_TRUE (chain->done.load());
+    EXPECT_EQ (manager->getOutputName(), "Orlune Out");
+    EXPECT_EQ (manager->getInputName(), "Orlune In");
+    expectModelHoldsTheKeyboardsSetup();
+    EXPECT_EQ (infos.get().back(), (Info { 5, -2, 0 }));
+
+    tick();
+    EXPECT_FALSE (manager->isTimerRunning());
+    EXPECT_EQ (ports.getOpenInputCount(), 0);
+    const auto codes = infos.codes();
+    EXPECT_EQ (std::count (codes.begin(), codes.end(), 7), 0);
+    EXPECT_TRUE (keyboard->getUnexpected().empty());
+}
+
+TEST_F (EndToEndTest, ReadsASlowKeyboardAndSendsTheSetupBack)
+{
+    keyboard->setReplyDelayMs (25);
+    manager->startDetection (true);
+    tick();
+
+    for (int i = 0; i < 200 && ! chain->done; ++i)
+        clock.advanceMilliseconds (10);
+
+    ASSERT_TRUE (chain->done.load());
+    expectModelHoldsTheKeyboardsSetup();
+    tick();
+
+    manager->resetMappingToDefault();
+    manager->globals[6] = 9;
+    ASSERT_TRUE (manager->updateKeyboard (0));
+
+    EXPECT_EQ (keyboard->getLastStoredMemory(), 0);
+    EXPECT_EQ (keyboard->getItemCount(), 92); // its own items are among the factory ones
+    EXPECT_EQ (keyboard->getGlobal (6), 9);
+    EXPECT_EQ (keyboard->getCurve (4), 7);
+
+    for (int item = 0; item < 128; ++item)
+    {
+        if (manager->getParamForItem (1, item) == -1)
+            continue;
+
+        // Sent as the low byte: the LEDs' number -1 arrives as FF.
+        for (int p = 1; p <= 6; ++p)
+            EXPECT_EQ (keyboard->getItemParam (p, item), manager->getParamForItem (p, item) & 0xFF)
+                << "item " << item << " p " << p;
+    }
+
+    EXPECT_TRUE (keyboard->getUnexpected().empty());
+}
