@@ -134,7 +134,6 @@ VT49CtrlPickerComponent::VT49CtrlPickerComponent()
     pickerImage = juce::ImageCache::getFromMemory (orlune49_picker_png, orlune49_picker_pngSize);
 
     setSize (1024, 485);
-    lastSelected = nullptr;
 }
 
 VT49CtrlPickerComponent::~VT49CtrlPickerComponent()

@@ -259,13 +259,9 @@ juce::Path transportSymbol (Symbol s, R b)
             p.addEllipse (c.x - r * 0.85f, c.y - r * 0.85f, r * 1.7f, r * 1.7f);
             break;
         case Symbol::loop:
-        {
-            juce::Path arc;
-            arc.addCentredArc (c.x, c.y, r, r * 0.8f, 0.0f, 0.6f, 5.6f, true);
-            p = arc;
-            p.addTriangle (c.x + 1.2f, c.y - r * 0.8f - 2.0f, c.x + 1.2f, c.y - r * 0.8f + 2.0f, c.x + 3.2f, c.y - r * 0.8f);
+            // Filled here; drawTransport strokes the ring round it.
+            p.addTriangle (c.x - 0.5f, c.y - r * 0.7f - 2.2f, c.x - 0.5f, c.y - r * 0.7f + 2.2f, c.x + 2.5f, c.y - r * 0.7f);
             break;
-        }
     }
     return p;
 }
@@ -279,12 +275,11 @@ void drawTransport (juce::Graphics& g)
         const auto b = box (t.x, 178, 19, 14);
         PanelArt::drawPanelButton (g, b, kButtonGrey);
 
-        const auto symbol = transportSymbol (t.symbol, b);
         g.setColour (t.symbol == Symbol::record ? juce::Colour (0xffe0433a) : PanelArt::labelColour());
+        g.fillPath (transportSymbol (t.symbol, b));
+
         if (t.symbol == Symbol::loop)
-            g.strokePath (symbol.createPathWithRoundedCorners (0.0f), juce::PathStrokeType (1.1f));
-        else
-            g.fillPath (symbol);
+            g.drawRoundedRectangle (R (9.0f, 5.0f).withCentre (b.getCentre()), 2.5f, 1.1f);
     }
 }
 
