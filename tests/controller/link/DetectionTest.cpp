@@ -325,3 +325,24 @@ TEST_F (DetectionTest, DeviceManagerChangesRestartOnlyAnUnfinishedSearch)
 
     manager.reset(); // before the device manager it listens to
 }
+
+TEST_F (DetectionTest, CloseRequestedBeforeANewSearchLeavesTheNewSearchListening)
+{
+    auto& kbd = addKeyboard();
+    makeManager();
+    manager->startDetection (true);
+    manager->stopTimer();
+    manager->closeMidiIns();
+    manager->openMidiIns (true);
+
+    kbd.play (bytes ({ 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x00, 0x3F, 0x6E, 0x02, 0x00, 0x03, 0x00, 1, 2, 3, 4, 0xF7 }));
+    ASSERT_TRUE (ports.waitUntilIdle());
+    manager->openMidiIns (true); // a new search opens inputs before the message thread gets to the request
+
+    // Messages are handled in order: once this one ran, the close request has too.
+    std::atomic<bool> passed { false };
+    juce::MessageManager::callAsync ([&passed] { passed = true; });
+    ASSERT_TRUE (runLoopUntil ([&passed] { return passed.load(); }));
+
+    EXPECT_EQ (ports.getOpenInputCount(), 2);
+}
