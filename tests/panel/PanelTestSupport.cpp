@@ -1,0 +1,73 @@
+#include "PanelTestSupport.h"
+
+#include "ZelMidiMessage49.h"
+
+#include <atomic>
+
+void flushMessages (int rounds)
+{
+    for (int i = 0; i < rounds; ++i)
+    {
+        auto handled = std::make_shared<std::atomic<bool>> (false);
+        juce::MessageManager::callAsync ([handled] { *handled = true; });
+
+        const auto deadline = juce::Time::getMillisecondCounter() + 5000;
+
+        while (! *handled && juce::Time::getMillisecondCounter() < deadline)
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
+    }
+}
+
+bool runUntil (const std::function<bool()>& condition, int timeoutMs)
+{
+    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() > deadline)
+            return false;
+
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (2);
+    }
+
+    return true;
+}
+
+std::vector<juce::MidiMessage> KeyboardRig::protocolReceived() const
+{
+    std::vector<juce::MidiMessage> messages;
+
+    for (const auto& r : keyboard.getReceived())
+        if (r.message.getSysExDataSize() > 4)
+            messages.push_back (r.message);
+
+    return messages;
+}
+
+int KeyboardRig::ledsSwitchedOff() const
+{
+    int count = 0;
+
+    for (const auto& m : protocolReceived())
+        for (int led = 99; led <= 106; ++led)
+            if (sameBytes (m, ZelMidiMessage49::LedStateSet (led, 0)))
+                ++count;
+
+    return count;
+}
+
+bool KeyboardRig::readKeyboard()
+{
+    panel = std::make_unique<KbdSettingComponentVT49> (ports, clock);
+    const bool read = runUntil ([this] { return ledsSwitchedOff() == 8 && ports.waitUntilIdle (100); });
+    flushMessages();
+    return read;
+}
+
+juce::Image paintPanel (juce::Component& panel)
+{
+    juce::Image image (juce::Image::ARGB, panel.getWidth(), panel.getHeight(), true);
+    juce::Graphics g (image);
+    panel.paintEntireComponent (g, true);
+    return image;
+}
