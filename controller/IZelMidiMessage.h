@@ -15,6 +15,9 @@ public:
     virtual bool isControllerNumberRequest() const = 0;
     virtual bool isControllerNumberResponse() const = 0;
     virtual int getControllerNumberItem() const = 0;
+    /** The item/number pairs of a controller-number reply. This hides
+        juce::MidiMessage::getControllerNumber(); call that one by its full
+        name for the number of a control change. */
     virtual juce::Array<int> getControllerNumber() const = 0;
     virtual bool isItemValueRequest() const = 0;
     virtual bool isItemValueResponse() const = 0;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <tuple>
+
 namespace
 {
 std::vector<std::tuple<std::string, int, int>> entriesOf (KnownPortManager& ports)
