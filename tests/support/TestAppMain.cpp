@@ -19,13 +19,13 @@ public:
 
     void initialise (const juce::String&) override
     {
-        // Run the tests once the message loop is running, so that modal loops,
-        // timers and asynchronous updates behave as in the application.
-        juce::MessageManager::callAsync ([this]
-        {
-            setApplicationReturnValue (RUN_ALL_TESTS());
-            quit();
-        });
+        // Not from inside a message callback: on Linux a modal loop nested in
+        // one (a progress window, a message box) leaves the framework's run
+        // loop believing that callback dispatched nothing, and it then waits
+        // for an event that never comes instead of seeing the quit message.
+        // Modal loops, timers and asynchronous updates run from here as well.
+        setApplicationReturnValue (RUN_ALL_TESTS());
+        quit();
     }
 
     void shutdown() override {}
