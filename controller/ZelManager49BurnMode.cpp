@@ -15,6 +15,9 @@ bool ZelManager49::SetBurnMode (juce::MidiInputCallback* callback, juce::String 
         return false;
     }
 
+    // A detection still under way would probe the loader with identity
+    // requests and, at its end, close the inputs that carry its replies.
+    stopTimer();
     closeMidiIns();
 
     {

@@ -78,10 +78,7 @@ bool MarvossFWUpdater::LoadFile (juce::File source)
         return false;
 
     if ((packedLengthOf (size) + kBlockBytes - 1) / kBlockBytes > kMaxBlocks)
-    {
-        juce::Logger::outputDebugString ("firmware file too large for the loader: " + juce::String (size));
         return false;
-    }
 
     packedData.resize ((size_t) ((size + 6) / 7) * 8, 0);
 

@@ -107,6 +107,20 @@ TEST_F (BurnModeTest, SwitchesFromTheKeyboardToTheLoaderPort)
     EXPECT_EQ (trail.get(), "burn 90 51 54, burn 91 61 00, burn e0 00 40, info 9");
 }
 
+TEST_F (BurnModeTest, EnteringEndsADetectionStillUnderWay)
+{
+    ports.addOutput ("USB MIDI Device");
+    ports.addInput ("USB MIDI Device");
+    manager.startDetection (true);
+    ASSERT_TRUE (manager.isTimerRunning());
+
+    ASSERT_TRUE (manager.SetBurnMode (&trail, "USB MIDI Device"));
+
+    // No further probe goes out, and no end of detection closes the loader's inputs.
+    EXPECT_FALSE (manager.isTimerRunning());
+    EXPECT_EQ (ports.getOpenInputCount(), 3);
+}
+
 TEST_F (BurnModeTest, LeavingClearsTheReceiverAndClosesTheInputs)
 {
     ports.addOutput ("USB MIDI Device");
