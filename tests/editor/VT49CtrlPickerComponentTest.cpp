@@ -140,6 +140,20 @@ TEST_F (PickerFixture, controlWidgetsShareOneRadioGroupWithoutShift)
     EXPECT_EQ (tooltips.size(), kShiftRow);
 }
 
+TEST_F (PickerFixture, layoutIgnoresThePickersOwnSize)
+{
+    std::vector<juce::Rectangle<int>> fixed;
+    for (int n = 1; n <= kShiftRow; ++n)
+        fixed.push_back (row (n).getBounds());
+
+    for (auto [w, h] : { std::pair { 1500, 800 }, std::pair { 300, 200 } })
+    {
+        picker.setSize (w, h);
+        for (int n = 1; n <= kShiftRow; ++n)
+            EXPECT_EQ (row (n).getBounds(), fixed[(size_t) n - 1]) << n << " at " << w << "x" << h;
+    }
+}
+
 TEST_F (PickerFixture, idTextsNameEveryDescribedControlButTheTwoExtraWheels)
 {
     for (int n = 1; n <= kControls; ++n)
@@ -271,7 +285,6 @@ TEST_F (PickerFixture, selectionIsTintedOverThePicture)
 {
     const auto before = render();
     ASSERT_TRUE (click (2, 1));
-    picker.resized(); // a no-op for the layout: bounds stay fixed
     const auto after = render();
 
     const auto centre = row (2).getBounds().getCentre();
