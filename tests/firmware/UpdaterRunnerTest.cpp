@@ -73,19 +73,42 @@ ComponentType* childOf (juce::Component* parent)
     return nullptr;
 }
 
-/** Presses the progress window's Cancel button, on the message thread, as a user would. */
-void pressCancelSoon (juce::WaitableEvent* pressed = nullptr)
+/** Knows when the progress window's Cancel button has been clicked. */
+struct ClickWatch final : juce::Button::Listener
 {
-    juce::MessageManager::callAsync ([pressed]
+    void buttonClicked (juce::Button*) override { clicked.signal(); }
+    juce::WaitableEvent clicked;
+};
+
+/** Presses the progress window's Cancel button, on the message thread, as a user
+    would, as soon as the window is up (the worker may get ahead of it). */
+constexpr int kPressTries = 1000; // 5 ms apart
+
+void pressCancelSoon (ClickWatch* watch = nullptr, int triesLeft = kPressTries)
+{
+    const auto press = [watch, triesLeft]
     {
         auto* button = childOf<juce::Button> (progressWindow());
-        ASSERT_NE (button, nullptr);
-        ASSERT_EQ (button->getButtonText(), "Cancel");
-        button->triggerClick();
 
-        // triggerClick posts the click; the event is set once it has happened.
-        juce::MessageManager::callAsync ([pressed] { if (pressed != nullptr) pressed->signal(); });
-    });
+        if (button == nullptr)
+        {
+            ASSERT_GT (triesLeft, 0) << "the progress window never came up";
+            pressCancelSoon (watch, triesLeft - 1);
+            return;
+        }
+
+        ASSERT_EQ (button->getButtonText(), "Cancel");
+
+        if (watch != nullptr)
+            button->addListener (watch);
+
+        button->triggerClick();
+    };
+
+    if (triesLeft == kPressTries)
+        juce::MessageManager::callAsync (press);
+    else
+        juce::Timer::callAfterDelay (5, press);
 }
 
 /** Samples the progress bar of the modal progress window while the message loop runs. */
@@ -138,6 +161,7 @@ protected:
 
     bool loaderPortWasOpened() const { return ports.getEvents().contains ("open output USB MIDI Device"); }
 
+    ClickWatch cancelWatch; // outlives the loader, whose thread may wait on it
     SimMidiPorts ports { Clock::system() };
     ZelManager49 manager { nullptr, ports, Clock::system() };
     std::unique_ptr<SimulatedLoader> loader;
@@ -258,14 +282,14 @@ TEST_F (UpdaterRunnerTest, CancelPressedAsTheTransferEndsStillReportsCanceled)
 {
     auto& l = addLoader();
     TempFirmwareFile temp (randomBytes (29, 5));
-    juce::WaitableEvent pressed;
 
-    l.setPolicy ([&pressed] (int, int address)
+    // The last block is acknowledged only once Cancel has been clicked.
+    l.setPolicy ([this] (int, int address)
     {
         if (address == 0)
         {
-            pressCancelSoon (&pressed);
-            EXPECT_TRUE (pressed.wait (5000));
+            pressCancelSoon (&cancelWatch);
+            EXPECT_TRUE (cancelWatch.clicked.wait (10000));
         }
 
         return Answer::acknowledge;
@@ -273,6 +297,7 @@ TEST_F (UpdaterRunnerTest, CancelPressedAsTheTransferEndsStillReportsCanceled)
 
     EXPECT_EQ (burn (temp.file),
                (juce::StringArray { kEnterBox, "warning | Firmware Update Error | The burn process has been canceled" }));
+    EXPECT_TRUE (l.waitUntilIdle());
     EXPECT_TRUE (l.isComplete());
 }
 } // namespace
