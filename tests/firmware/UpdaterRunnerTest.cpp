@@ -283,10 +283,11 @@ TEST_F (UpdaterRunnerTest, CancelPressedAsTheTransferEndsStillReportsCanceled)
     auto& l = addLoader();
     TempFirmwareFile temp (randomBytes (29, 5));
 
-    // The last block is acknowledged only once Cancel has been clicked.
-    l.setPolicy ([this] (int, int address)
+    // The last block (the second message) is acknowledged only once Cancel has
+    // been clicked; a resend after the window stopped the worker is not pressed again.
+    l.setPolicy ([this] (int message, int)
     {
-        if (address == 0)
+        if (message == 1)
         {
             pressCancelSoon (&cancelWatch);
             EXPECT_TRUE (cancelWatch.clicked.wait (10000));
