@@ -100,6 +100,14 @@ void KbdSettingComponentVT49::saveFile (const juce::String& title, const juce::S
 
     auto file = chosen.withFileExtension (extension);
 
+    // The chooser warned about the name chosen; a new extension can make it another, existing file.
+    if (file != chosen && file.exists()
+        && ! Dialogs::get().showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
+                                             "There's already a file called: " + file.getFullPathName()
+                                                 + "\n\nAre you sure you want to overwrite it?",
+                                             "Overwrite", "Cancel"))
+        return;
+
     if (! (manager.*write) (file))
         showFileProblem (failureText);
 }

@@ -171,6 +171,30 @@ TEST (PanelButtons, SaveGivesTheFileItsExtension)
     }
 }
 
+TEST (PanelButtons, AnExistingFileThatTheNewExtensionNamesIsReplacedOnlyWhenConfirmed)
+{
+    for (const bool confirmed : { false, true })
+    {
+        SCOPED_TRACE (confirmed);
+        TempFolder temp;
+        const auto existing = temp.folder.getChildFile ("setup.vt49");
+        ASSERT_TRUE (existing.replaceWithText ("earlier settings"));
+
+        RecordingDialogs dialogs;
+        NoPortsRig rig;
+        dialogs.answerOk = confirmed;
+        dialogs.fileAnswers.push_back (temp.folder.getChildFile ("setup.txt"));
+
+        click (rig.panel, ui::saveButton);
+
+        ASSERT_EQ (dialogs.boxes.size(), 1u);
+        EXPECT_EQ (dialogs.boxes[0].title, "File already exists");
+        EXPECT_EQ (dialogs.boxes[0].message, "There's already a file called: " + existing.getFullPathName()
+                                                 + "\n\nAre you sure you want to overwrite it?");
+        EXPECT_EQ (existing.loadFileAsString().contains ("<Settings>"), confirmed);
+    }
+}
+
 TEST (PanelButtons, SavedSettingsLoadIntoAnotherPanel)
 {
     TempFolder temp;
