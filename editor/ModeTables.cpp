@@ -1,12 +1,12 @@
 #include "ModeTables.h"
 
-//                                     Off   Ctl   Rel   RPN   NRPN  Dur   Pre   MMC   CTgl  NTgl  Note  Patch
-const bool sModeEnabledForWheelAndCo[12] { true, true, false, true,  true,  false, false, false, false, false, false, false };
-const bool sModeEnabledForPanel[12]      { true, true, false, false, false, false, false, false, true,  true,  true,  false };
-const bool sModeEnabledForKnobs[12]      { true, true, true,  true,  true,  false, false, false, false, false, false, false };
-const bool sModeEnabledForSnaps[12]      { true, true, false, false, false, true,  true,  false, true,  true,  true,  true };
-const bool sModeEnabledForTransport[12]  { true, true, false, false, false, false, true,  true,  true,  true,  true,  true };
-const bool sModeEnabledForPads[12]       { true, true, false, false, false, false, false, false, true,  true,  true,  true };
+//                                         Off    Ctl    Rel    RPN    NRPN   Dur    Pre    MMC    CTgl   NTgl   Note   Patch
+const bool sModeEnabledForWheelAndCo[12] { true,  true,  false, true,  true,  false, false, false, false, false, false, false };
+const bool sModeEnabledForPanel[12]      { true,  true,  false, false, false, false, false, false, true,  true,  true,  false };
+const bool sModeEnabledForKnobs[12]      { true,  true,  true,  true,  true,  false, false, false, false, false, false, false };
+const bool sModeEnabledForSnaps[12]      { true,  true,  false, false, false, true,  true,  false, true,  true,  true,  true };
+const bool sModeEnabledForTransport[12]  { true,  true,  false, false, false, false, true,  true,  true,  true,  true,  true };
+const bool sModeEnabledForPads[12]       { true,  true,  false, false, false, false, false, false, true,  true,  true,  true };
 
 namespace
 {
