@@ -12,8 +12,9 @@ namespace XmlFile
         failed write leaves an existing file as it was. */
     bool write (const juce::XmlElement& document, const juce::File& file);
 
-    /** Parses the whole file; null when it is missing, unreadable or not XML.
-        External entities and DTDs are not fetched: a document is read from its
-        own bytes only. */
+    /** Parses the whole file; null when it is missing, unreadable, not XML or
+        nested deeper than a settings document can be. A document type
+        declaration is dropped unread, so that a document is read from its own
+        bytes only and its entities cannot expand without end. */
     std::unique_ptr<juce::XmlElement> read (const juce::File& file);
 }

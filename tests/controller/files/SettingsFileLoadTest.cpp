@@ -139,3 +139,25 @@ TEST_F (SettingsLoadLimits, DeclarationsCannotPullInOtherFiles)
     EXPECT_TRUE (manager.loadSettings (file));
     EXPECT_EQ (ModelSnapshot::of (manager), expected);
 }
+
+TEST_F (SettingsLoadLimits, AnEntityThatNamesItselfStaysUnresolved)
+{
+    // The framework would expand it into itself until the stack ran out.
+    auto file = juce::File (ORLUNE_FILE_FIXTURES).getChildFile ("entity-loop.vt49");
+    auto expected = ModelSnapshot::of (manager);
+    expected.globals[1] = 7;
+
+    EXPECT_TRUE (manager.loadSettings (file));
+    EXPECT_EQ (ModelSnapshot::of (manager), expected);
+}
+
+TEST_F (SettingsLoadLimits, DocumentsNestedTooDeeplyAreRefused)
+{
+    // Deep enough to overflow the stack of a recursive parser.
+    auto file = writeText ("deep.vt49", "<Settings><Globals><Param ID=\"1\" Value=\"7\"/>"
+                                            + juce::String::repeatedString ("<a>", 100000));
+    const auto before = ModelSnapshot::of (manager);
+
+    EXPECT_FALSE (manager.loadSettings (file));
+    EXPECT_EQ (ModelSnapshot::of (manager), before);
+}
