@@ -114,6 +114,14 @@ bool MarvossFWUpdater::LoadFile (juce::File source)
         }
     }
 
+    // A file that gives less than its size (it shrank, or a read failed)
+    // would otherwise go to the loader cut short and be reported as burnt.
+    if (done < size)
+    {
+        bytesLeft = 0;
+        return false;
+    }
+
     return true;
 }
 

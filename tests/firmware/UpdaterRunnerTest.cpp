@@ -97,6 +97,7 @@ void pressCancelSoon (ClickWatch* watch = nullptr, int triesLeft = kPressTries)
             return;
         }
 
+        EXPECT_EQ (progressWindow()->getName(), "Upgrading firmware, please wait...");
         ASSERT_EQ (button->getButtonText(), "Cancel");
 
         if (watch != nullptr)
