@@ -20,6 +20,30 @@ juce::String windowTitle (::Display* d, ::Window w)
     XFree (property.value);
     return title;
 }
+
+/** While it lives, an X error on the probe's requests makes the request fail
+    instead of ending the process: the application creates and destroys
+    windows of its own while it starts, so a window just listed may be gone
+    by the next request about it. */
+class SoftXErrors
+{
+public:
+    explicit SoftXErrors (::Display* d) : display (d), previous (XSetErrorHandler (ignore)) {}
+
+    ~SoftXErrors()
+    {
+        XSync (display, False); // errors of requests still queued arrive while ignored
+        XSetErrorHandler (previous);
+    }
+
+private:
+    static int ignore (::Display*, XErrorEvent*) { return 0; }
+
+    ::Display* display;
+    XErrorHandler previous;
+
+    JUCE_DECLARE_NON_COPYABLE (SoftXErrors)
+};
 } // namespace
 
 XDisplayProbe::XDisplayProbe() : display (XOpenDisplay (nullptr))
@@ -45,6 +69,7 @@ void XDisplayProbe::createWindowManagerAtoms()
 unsigned long XDisplayProbe::findWindow (const juce::String& title)
 {
     auto* d = dpy (display);
+    const SoftXErrors softErrors (d);
     ::Window root = DefaultRootWindow (d), parent = 0, *children = nullptr;
     unsigned int count = 0;
     unsigned long found = 0;
@@ -70,6 +95,7 @@ unsigned long XDisplayProbe::findWindow (const juce::String& title)
 XDisplayProbe::Facts XDisplayProbe::describe (unsigned long window)
 {
     auto* d = dpy (display);
+    const SoftXErrors softErrors (d);
     Facts facts;
 
     XWindowAttributes attributes;
@@ -137,6 +163,7 @@ XDisplayProbe::Facts XDisplayProbe::describe (unsigned long window)
 juce::Image XDisplayProbe::capture (unsigned long window)
 {
     auto* d = dpy (display);
+    const SoftXErrors softErrors (d);
     XWindowAttributes attributes;
 
     if (XGetWindowAttributes (d, window, &attributes) == 0)
@@ -167,6 +194,7 @@ juce::Image XDisplayProbe::capture (unsigned long window)
 void XDisplayProbe::requestClose (unsigned long window)
 {
     auto* d = dpy (display);
+    const SoftXErrors softErrors (d);
     XEvent event {};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
