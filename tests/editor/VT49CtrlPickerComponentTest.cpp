@@ -316,7 +316,8 @@ TEST_F (PickerFixture, rendersForReview)
     ASSERT_TRUE (click (3, 1));
     ASSERT_TRUE (click (kShiftRow, 2));
 
-    const auto file = juce::File::getCurrentWorkingDirectory().getChildFile ("orlune49_picker_rendered.png");
+    const auto file = juce::File::getSpecialLocation (juce::File::currentExecutableFile)
+                          .getSiblingFile ("orlune49_picker_rendered.png");
     file.deleteFile();
     {
         juce::FileOutputStream out (file);

@@ -104,7 +104,9 @@ TEST (PanelReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
     EXPECT_EQ (combo (panel, ui::channelCombo).getText(), "Lower");
     EXPECT_EQ (combo (panel, ui::modeCombo).getText(), "NRPN");
 
-    const auto screenshot = juce::File::getCurrentWorkingDirectory().getChildFile ("panel-after-read-chain.png");
+    // Next to the test binary, wherever it is run from: never into the source tree.
+    const auto screenshot = juce::File::getSpecialLocation (juce::File::currentExecutableFile)
+                                .getSiblingFile ("panel-after-read-chain.png");
     screenshot.deleteFile();
     juce::FileOutputStream out (screenshot);
     ASSERT_TRUE (out.openedOk());
