@@ -4,19 +4,49 @@
 
 namespace
 {
-// The framework's parser recurses once per level of nesting, and each level
-// opens with a '<' that is no closing tag; our documents hold a few hundred
-// elements at most, while a file nested some ten thousand levels deep would
-// exhaust the stack.
-constexpr int kMaxElementStarts = 2048;
+// The framework's parser recurses once per level of nesting, so a document
+// nested some ten thousand levels deep would exhaust the stack. Our documents
+// are three levels deep; anything far deeper is refused before parsing.
+constexpr int kMaxNesting = 256;
 
-bool hasTooManyElementStarts (const juce::String& text)
+bool nestsTooDeeply (const juce::String& text)
 {
-    int starts = 0;
+    int depth = 0;
+    bool inTag = false, closingTag = false;
+    juce::juce_wchar quote = 0, previous = 0;
 
     for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
-        if (*p == '<' && p[1] != '/' && ++starts > kMaxElementStarts)
-            return true;
+    {
+        const auto c = *p;
+
+        if (quote != 0)
+        {
+            if (c == quote)
+                quote = 0;
+        }
+        else if (inTag)
+        {
+            if (c == '"' || c == '\'')
+                quote = c;
+            else if (c == '>')
+            {
+                inTag = false;
+
+                if (closingTag || previous == '/')
+                    --depth;
+            }
+        }
+        else if (c == '<' && p[1] != '!' && p[1] != '?')
+        {
+            inTag = true;
+            closingTag = p[1] == '/';
+
+            if (! closingTag && ++depth > kMaxNesting)
+                return true;
+        }
+
+        previous = c;
+    }
 
     return false;
 }
@@ -97,7 +127,7 @@ std::unique_ptr<juce::XmlElement> read (const juce::File& file)
 
     const auto text = withoutDocumentType (file.loadFileAsString());
 
-    if (hasTooManyElementStarts (text))
+    if (nestsTooDeeply (text))
         return nullptr;
 
     return juce::XmlDocument::parse (text);

@@ -13,8 +13,8 @@ namespace XmlFile
     bool write (const juce::XmlElement& document, const juce::File& file);
 
     /** Parses the whole file; null when it is missing, unreadable, not XML or
-        has more elements than a settings document can hold (so that no nesting
-        can exhaust the parser's stack). A document type declaration is
+        nested far deeper than any of our documents (so that no nesting can
+        exhaust the parser's stack). A document type declaration is
         dropped unread, so that a document is read from its own bytes only and
         its entities cannot expand without end. */
     std::unique_ptr<juce::XmlElement> read (const juce::File& file);

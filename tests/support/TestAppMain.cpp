@@ -2,6 +2,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <cstdlib>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -41,7 +42,13 @@ void reexecUnderVirtualDisplay (const std::vector<char*>& originalArgs)
 
     ::setenv ("ORLUNE_UNDER_XVFB", "1", 1);
 
+    // xvfb-run -a takes the first free display from its start number; test
+    // binaries started together by CTest would race for the same one, so each
+    // starts its search at a number of its own.
+    auto firstDisplay = std::to_string (100 + (int) (::getpid() % 20000));
+
     std::vector<char*> args { const_cast<char*> ("xvfb-run"), const_cast<char*> ("-a"),
+                              const_cast<char*> ("-n"), firstDisplay.data(),
                               const_cast<char*> ("-s"), const_cast<char*> ("-screen 0 1280x1024x24") };
 
     args.insert (args.end(), originalArgs.begin(), originalArgs.end());

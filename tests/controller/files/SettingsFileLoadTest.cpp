@@ -153,11 +153,30 @@ TEST_F (SettingsLoadLimits, AnEntityThatNamesItselfStaysUnresolved)
 
 TEST_F (SettingsLoadLimits, DocumentsNestedTooDeeplyAreRefused)
 {
-    // Deep enough to overflow the stack of a recursive parser.
-    auto file = writeText ("deep.vt49", "<Settings><Globals><Param ID=\"1\" Value=\"7\"/>"
-                                            + juce::String::repeatedString ("<a>", 100000));
-    const auto before = ModelSnapshot::of (manager);
+    // Deep enough to overflow the stack of a recursive parser; quoted '/>'
+    // inside the tags must not hide the depth.
+    for (const auto* level : { "<a>", "<a x=\"/>\">" })
+    {
+        auto file = writeText ("deep.vt49", "<Settings><Globals><Param ID=\"1\" Value=\"7\"/>"
+                                                + juce::String::repeatedString (level, 100000));
+        const auto before = ModelSnapshot::of (manager);
 
-    EXPECT_FALSE (manager.loadSettings (file));
-    EXPECT_EQ (ModelSnapshot::of (manager), before);
+        EXPECT_FALSE (manager.loadSettings (file)) << level;
+        EXPECT_EQ (ModelSnapshot::of (manager), before) << level;
+    }
+}
+
+TEST_F (SettingsLoadLimits, LargeFlatDocumentsStillLoad)
+{
+    // Thousands of items, some with '/>' inside quoted values: only nesting counts.
+    juce::String items;
+
+    for (int id = 1000; id < 6000; ++id)
+        items << "<Item ID=\"" << id << "\" Mode=\"2\" Chan=\"a/>b\"/>";
+
+    auto file = writeText ("large.vt49", "<Settings><Items>" + items + "</Items></Settings>");
+
+    EXPECT_TRUE (manager.loadSettings (file));
+    EXPECT_EQ (manager.getParamForItem (1, 5999), 2);
+    EXPECT_EQ (manager.getParamForItem (2, 5999), 0);
 }
