@@ -1,0 +1,151 @@
+#include "QTR32CtrlPickerComponent.h"
+
+#include "EarlierPictures.h"
+#include "QTR32Controllers.h"
+#include "QxNCtrlPickerButton.h"
+
+const char* QTR32CtrlPickerComponent::qtr32_picker_png = EarlierPictures::qtr32_picker_png;
+const int QTR32CtrlPickerComponent::qtr32_picker_pngSize = EarlierPictures::qtr32_picker_pngSize;
+
+namespace
+{
+struct WidgetRow
+{
+    const char* tooltip;
+    const char* text; // the id sent without Shift, then the one sent with Shift after a hyphen
+    int x, y, w, h;
+    bool isShift;
+};
+
+// Over the controls in the picture. Neighbouring sliders, and snapshot
+// buttons 6 and 7, overlap by one column: the later row lies on top.
+constexpr WidgetRow kWidgets[] = {
+    { "Modulation Wheel Setting", "0x40", 49, 16, 20, 72, false },
+    { "Level Setting", "0x30", 119, 21, 26, 24, false },
+    { "Cutoff Knob Setting", "0x01", 184, 21, 26, 24, false },
+    { "Reso Knob Setting", "0x02", 218, 21, 26, 24, false },
+    { "LFO Rate Knob Setting", "0x03", 258, 21, 26, 24, false },
+    { "LFO Amount Knob Setting", "0x04", 292, 21, 26, 24, false },
+    { "Key Parameter #1 Knob Setting", "0x05", 333, 21, 26, 24, false },
+    { "Key Parameter #2 Knob Setting", "0x06", 367, 21, 26, 24, false },
+    { "Key Parameter #3 Knob Setting", "0x07", 399, 21, 26, 24, false },
+    { "Key Parameter #4 Knob Setting", "0x08", 433, 21, 26, 24, false },
+    { "Chorus Mix Knob Setting", "0x09", 474, 21, 26, 24, false },
+    { "Delay Mix Knob Setting", "0x0A", 508, 21, 26, 24, false },
+    { "Attack Envelope Slider Setting", "0x0B", 549, 17, 24, 72, false },
+    { "Delay Envelope Slider Setting", "0x0C", 572, 17, 24, 72, false },
+    { "Sustain Envelope Slider Setting", "0x0D", 595, 17, 24, 72, false },
+    { "Release Envelope Slider Setting", "0x0E", 618, 17, 24, 72, false },
+    { "Preset - Button Setting", "0x10-0x20", 104, 68, 27, 14, false },
+    { "Preset + Button Setting", "0x11-0x21", 132, 68, 27, 14, false },
+    { "Snapshot #1 Button Setting", "0x12-0x22", 241, 68, 27, 14, false },
+    { "Snapshot #2 Button Setting", "0x13-0x23", 268, 68, 27, 14, false },
+    { "Snapshot #3 Button Setting", "0x14-0x24", 295, 68, 27, 14, false },
+    { "Snapshot #4 Button Setting", "0x15-0x25", 323, 68, 27, 14, false },
+    { "Snapshot #5 Button Setting", "0x16-0x26", 350, 68, 27, 14, false },
+    { "Snapshot #6 Button Setting", "0x17-0x27", 378, 68, 27, 14, false },
+    { "Snapshot #7 Button Setting", "0x18-0x28", 404, 68, 27, 14, false },
+    { "Snapshot #8 Button Setting", "0x19-0x29", 432, 68, 27, 14, false },
+    { "Activate Shift Mode", "Shift", 187, 68, 26, 14, true },
+    { "Expression Pedal Setting", "0x51", 365, 111, 19, 18, false },
+    { "Sustain Pedal Setting", "0x50", 403, 111, 19, 18, false },
+};
+
+constexpr int kControlRadioGroup = 1;
+} // namespace
+
+QTR32CtrlPickerComponent::QTR32CtrlPickerComponent()
+{
+    for (const auto& row : kWidgets)
+    {
+        auto widget = std::make_unique<QxNCtrlPickerButton> (juce::String());
+        addAndMakeVisible (*widget);
+        widget->setTooltip (row.tooltip);
+        widget->setButtonText (row.text);
+        widget->setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight);
+
+        // Shift is in no radio group: it toggles on its own, apart from the selection.
+        if (row.isShift)
+            shiftButton = widget.get();
+        else
+            widget->setRadioGroupId (kControlRadioGroup);
+
+        widget->addListener (this);
+        widget->setColour (juce::TextButton::buttonColourId, juce::Colour (0x40ffffff));
+        widget->setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x40ffffff));
+        widget->setColour (juce::TextButton::textColourOnId, juce::Colours::red);
+        widgets.push_back (std::move (widget));
+    }
+
+    pickerImage = juce::ImageCache::getFromMemory (qtr32_picker_png, qtr32_picker_pngSize);
+
+    setSize (645, 134);
+}
+
+QTR32CtrlPickerComponent::~QTR32CtrlPickerComponent()
+{
+    shiftButton = nullptr;
+
+    for (auto& widget : widgets)
+        widget.reset();
+}
+
+void QTR32CtrlPickerComponent::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::white);
+    g.setColour (juce::Colours::black);
+    g.drawImage (pickerImage, 0, 0, 645, 134,
+                 0, 0, pickerImage.getWidth(), pickerImage.getHeight(), false);
+}
+
+void QTR32CtrlPickerComponent::resized()
+{
+    for (size_t i = 0; i < widgets.size(); ++i)
+    {
+        const auto& row = kWidgets[i];
+        widgets[i]->setBounds (row.x, row.y, row.w, row.h);
+    }
+}
+
+std::set<short> QTR32CtrlPickerComponent::getSupportedControls()
+{
+    using namespace controllers;
+
+    return { wheel::kMod,
+             knob::kLevel,
+             knob::kFilterFreq, knob::kFilterReso, knob::kLfoRate, knob::kLfoAmount,
+             knob::kKeyParam1, knob::kKeyParam2, knob::kKeyParam3, knob::kKeyParam4,
+             knob::kFxChorus, knob::kFxDelay,
+             slider::kEnv1A, slider::kEnv1D, slider::kEnv1R, slider::kEnv1S,
+             knob::kCatgeoryAdjust, push::kCategory,
+             button::kPresetDec, button::kPresetInc,
+             button::kSnapshot1, button::kSnapshot2, button::kSnapshot3, button::kSnapshot4,
+             button::kSnapshot5, button::kSnapshot6, button::kSnapshot7, button::kSnapshot8,
+             button::kSaveSnapshot1, button::kSaveSnapshot2, button::kSaveSnapshot3, button::kSaveSnapshot4,
+             button::kSaveSnapshot5, button::kSaveSnapshot6, button::kSaveSnapshot7, button::kSaveSnapshot8,
+             pedal::kSustain, pedal::kExpression };
+}
+
+void QTR32CtrlPickerComponent::buttonClicked (juce::Button* button)
+{
+    if (button == shiftButton)
+    {
+        shiftButton->setToggleState (! shiftButton->getToggleState(), juce::dontSendNotification);
+
+        // Clicking the selected control again announces it under the new Shift state.
+        if (lastSelected != nullptr)
+            lastSelected->triggerClick();
+
+        return;
+    }
+
+    lastSelected = button;
+    button->setToggleState (true, juce::dontSendNotification);
+
+    const auto text = button->getButtonText();
+    const int hyphen = text.indexOfChar ('-');
+    const auto withoutShift = hyphen < 0 ? text : text.substring (0, hyphen);
+    const auto withShift = hyphen < 0 ? text : text.substring (hyphen + 1);
+
+    sendActionMessage (shiftButton->getToggleState() ? withShift : withoutShift);
+}

@@ -1,0 +1,133 @@
+#include "ZON25CtrlPickerComponent.h"
+
+#include "EarlierPictures.h"
+#include "ZON25Controllers.h"
+#include "QxNCtrlPickerButton.h"
+
+const char* ZON25CtrlPickerComponent::zon25_picker_png = EarlierPictures::zon25_picker_png;
+const int ZON25CtrlPickerComponent::zon25_picker_pngSize = EarlierPictures::zon25_picker_pngSize;
+
+namespace
+{
+struct WidgetRow
+{
+    const char* tooltip;
+    const char* text; // the id sent without Shift, then the one sent with Shift after a hyphen
+    int x, y, w, h;
+    bool isShift;
+};
+
+// Over the controls in the picture; the two joystick widgets touch at y 32.
+// The four knobs carry their envelope id for Shift.
+constexpr WidgetRow kWidgets[] = {
+    { "Joystick Up - Modulation Wheel Setting", "0x40", 64, 0, 24, 32, false },
+    { "Level Setting", "0x30", 222, 25, 26, 24, false },
+    { "Cutoff Knob Setting/Attack", "0x01-0x0B", 274, 25, 26, 24, false },
+    { "Reso Knob Setting/Decay", "0x02-0x0C", 312, 24, 26, 24, false },
+    { "Chorus Mix Knob Setting/Sustain", "0x09-0x0D", 353, 25, 26, 24, false },
+    { "Delay Mix Knob Setting/Release", "0x0A-0x0E", 392, 24, 26, 24, false },
+    { "Preset - Button Setting", "0x10-0x20", 136, 30, 27, 14, false },
+    { "Preset + Button Setting", "0x11-0x21", 170, 30, 27, 14, false },
+    { "Snapshot #1 Button Setting", "0x12-0x22", 441, 31, 27, 14, false },
+    { "Snapshot #2 Button Setting", "0x13-0x23", 475, 31, 27, 14, false },
+    { "Snapshot #3 Button Setting", "0x14-0x24", 508, 31, 27, 14, false },
+    { "Snapshot #4 Button Setting", "0x15-0x25", 542, 31, 27, 14, false },
+    { "Activate Shift Mode", "Shift", 581, 30, 26, 14, true },
+    { "Sustain Pedal Setting", "0x50", 358, 102, 19, 18, false },
+    { "Joystick Down - Extra Wheel Setting", "0x42", 64, 32, 24, 32, false },
+};
+
+constexpr int kControlRadioGroup = 1;
+} // namespace
+
+ZON25CtrlPickerComponent::ZON25CtrlPickerComponent()
+{
+    for (const auto& row : kWidgets)
+    {
+        auto widget = std::make_unique<QxNCtrlPickerButton> (juce::String());
+        addAndMakeVisible (*widget);
+        widget->setTooltip (row.tooltip);
+        widget->setButtonText (row.text);
+        widget->setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight);
+
+        // Shift is in no radio group: it toggles on its own, apart from the selection.
+        if (row.isShift)
+            shiftButton = widget.get();
+        else
+            widget->setRadioGroupId (kControlRadioGroup);
+
+        widget->addListener (this);
+        widget->setColour (juce::TextButton::buttonColourId, juce::Colour (0x40ffffff));
+        widget->setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x40ffffff));
+        widget->setColour (juce::TextButton::textColourOnId, juce::Colours::red);
+        widgets.push_back (std::move (widget));
+    }
+
+    pickerImage = juce::ImageCache::getFromMemory (zon25_picker_png, zon25_picker_pngSize);
+
+    setSize (645, 134);
+}
+
+ZON25CtrlPickerComponent::~ZON25CtrlPickerComponent()
+{
+    shiftButton = nullptr;
+
+    for (auto& widget : widgets)
+        widget.reset();
+}
+
+void ZON25CtrlPickerComponent::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::white);
+    g.setColour (juce::Colours::black);
+    g.drawImage (pickerImage, 0, 0, 645, 134,
+                 0, 0, pickerImage.getWidth(), pickerImage.getHeight(), false);
+}
+
+void ZON25CtrlPickerComponent::resized()
+{
+    for (size_t i = 0; i < widgets.size(); ++i)
+    {
+        const auto& row = kWidgets[i];
+        widgets[i]->setBounds (row.x, row.y, row.w, row.h);
+    }
+}
+
+std::set<short> ZON25CtrlPickerComponent::getSupportedControls()
+{
+    using namespace controllers;
+
+    return { wheel::kMod, wheel::kExtra,
+             knob::kLevel,
+             knob::kFilterFreq, knob::kFilterReso, knob::kFxChorus, knob::kFxDelay,
+             slider::kEnv1A, slider::kEnv1D, slider::kEnv1R, slider::kEnv1S,
+             knob::kCatgeoryAdjust, push::kCategory,
+             button::kPresetDec, button::kPresetInc,
+             button::kSnapshot1, button::kSnapshot2, button::kSnapshot3, button::kSnapshot4,
+             button::kSaveSnapshot1, button::kSaveSnapshot2, button::kSaveSnapshot3, button::kSaveSnapshot4,
+             pedal::kSustain };
+}
+
+void ZON25CtrlPickerComponent::buttonClicked (juce::Button* button)
+{
+    if (button == shiftButton)
+    {
+        shiftButton->setToggleState (! shiftButton->getToggleState(), juce::dontSendNotification);
+
+        // Clicking the selected control again announces it under the new Shift state.
+        if (lastSelected != nullptr)
+            lastSelected->triggerClick();
+
+        return;
+    }
+
+    lastSelected = button;
+    button->setToggleState (true, juce::dontSendNotification);
+
+    const auto text = button->getButtonText();
+    const int hyphen = text.indexOfChar ('-');
+    const auto withoutShift = hyphen < 0 ? text : text.substring (0, hyphen);
+    const auto withShift = hyphen < 0 ? text : text.substring (hyphen + 1);
+
+    sendActionMessage (shiftButton->getToggleState() ? withShift : withoutShift);
+}
