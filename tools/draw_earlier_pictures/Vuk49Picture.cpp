@@ -52,12 +52,13 @@ constexpr Labelled kButtons[] = {
     { 18, 78, 27, 14, "SOUND" },  { 53, 78, 27, 14, "SCENE" },
 };
 
-// Back-panel sockets, labelled above.
+// Back-panel sockets, labelled above. The breath socket's ring reaches beyond
+// its small button, so that it shows round the dark dot the picker paints there.
 constexpr Labelled kJacks[] = {
     { 283, 228, 19, 18, "EXPR" },
     { 331, 228, 19, 18, "SUSTAIN" },
     { 377, 228, 19, 18, "AUX" },
-    { 408, 240, 11, 10, "BREATH" },
+    { 405, 237, 17, 16, "BREATH" },
 };
 
 constexpr Labelled kPads[] = {
