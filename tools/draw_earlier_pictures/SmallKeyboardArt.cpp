@@ -72,6 +72,10 @@ void drawFader (juce::Graphics& g, Box box, float position)
     const float top = box.getY() + 4.0f;
     const float bottom = box.getBottom() - 4.0f;
 
+    // A recessed bed under the slot and its scale.
+    g.setColour (juce::Colour (0xff1c1e21));
+    g.fillRoundedRectangle (box.reduced (1.0f, 0.0f), 2.0f);
+
     g.setColour (labelColour().withAlpha (0.5f));
     for (int i = 0; i <= 8; ++i)
     {
