@@ -1,0 +1,151 @@
+#pragma once
+
+#include "KbdCtrlDescriptor.h"
+#include "VUK49CtrlPickerComponent.h"
+#include "ZelManager49.h"
+#include "ZelManagerListener.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <atomic>
+#include <map>
+#include <memory>
+
+/** The settings panel of the earlier 49-key keyboard: the twin of the Orlune
+    panel on that keyboard's picture, without firmware widgets and with the
+    chart button shown. It embeds its own controller link and reads the
+    keyboard as soon as it is found.
+
+    The controller link reports on the MIDI input thread; ZelInfoReceived then
+    only sends the next request of the read chain and triggers the asynchronous
+    update, which does all widget work on the message thread.
+*/
+class KbdSettingComponent49 : public juce::Component,
+                              public juce::ActionListener,
+                              public ZelManagerListener,
+                              public juce::AsyncUpdater,
+                              public juce::ComboBox::Listener,
+                              public juce::Button::Listener
+{
+public:
+    /** A panel on the platform's MIDI ports and clock. */
+    KbdSettingComponent49();
+
+    /** A panel on the given MIDI ports and clock; it starts detection at once. */
+    KbdSettingComponent49 (MidiPorts& ports, Clock& clock);
+
+    ~KbdSettingComponent49() override;
+
+    void paint (juce::Graphics& g) override;
+    void resized() override;
+
+    /** A picker action message: the picked control's id in hexadecimal. */
+    void actionListenerCallback (const juce::String& message) override;
+
+    /** Shows the global settings, or tells the user that no keyboard was found. */
+    void handleAsyncUpdate() override;
+
+    /** Runs the read chain; called on the thread that produced the event. */
+    void ZelInfoReceived (int code, int a, int b, void* p) override;
+
+    void comboBoxChanged (juce::ComboBox* box) override;
+    void buttonClicked (juce::Button* b) override;
+
+    /** The panel's 55 controls keyed by item id. */
+    std::map<short, KbdCtrlDescriptor> getAllDescriptors();
+
+    /** Enables the "Mode combo" choices that the control group of `id` allows;
+        an id of no group changes nothing. */
+    void enableModesForItem (int id);
+
+    /** Shows the name and the five parameters of the current control. */
+    void reloadGUIforCurrentItem();
+
+    /** The embedded button pictures, the Orlune panel's bytes; the inactive
+        default picture is the hover one. */
+    static const char* defaultBtn_push_png;
+    static const int defaultBtn_push_pngSize;
+    static const char* defaultBtn_hover_png;
+    static const int defaultBtn_hover_pngSize;
+    static const char* defaultBtn_inactive_png;
+    static const int defaultBtn_inactive_pngSize;
+    static const char* sendBtn_push_png;
+    static const int sendBtn_push_pngSize;
+    static const char* sendBtn_hover_png;
+    static const int sendBtn_hover_pngSize;
+    static const char* sendBtn_inactive_png;
+    static const int sendBtn_inactive_pngSize;
+
+    /** The controller link, for the tests. */
+    ZelManager49& getManager() noexcept { return manager; }
+
+private:
+    /** A combo box tied to one global setting or item parameter. */
+    struct ModelBox
+    {
+        std::unique_ptr<juce::ComboBox> KbdSettingComponent49::*box;
+        int index;  // the global setting or the item parameter
+        int (*valueToItemIndex) (int value);
+        int (*itemIndexToValue) (int itemIndex);
+    };
+
+    static const ModelBox globalBoxes[6];
+    static const ModelBox parameterBoxes[5];
+
+    /** Calls fn on each widget pointer, in member order. */
+    template <typename Fn>
+    void forEachWidget (Fn&& fn);
+
+    void showGlobals();
+    bool storeGlobalBox (juce::ComboBox* box);
+    void storeParameterBox (juce::ComboBox* box);
+    void restoreDefaults();
+    void sendToKeyboard();
+    void loadFile();
+    void saveFile (const juce::String& title, const juce::String& pattern, const juce::String& extension,
+                   bool (ZelManager49::*write) (juce::File&) const, const juce::String& failureText);
+
+    std::map<short, KbdCtrlDescriptor> descriptors;
+    int currentItem = -1;
+
+    // Declared before the manager, so that it still exists while the manager's
+    // destructor waits for a MIDI callback that may read it.
+    std::atomic<bool> readingKeyboard { false };
+
+    ZelManager49 manager;
+
+    std::unique_ptr<juce::GroupComponent> globalGroup;
+    std::unique_ptr<juce::Label> lowerChannelLabel;
+    std::unique_ptr<juce::ComboBox> lowerChannelCombo;
+    std::unique_ptr<juce::Label> knobModeLabel;
+    std::unique_ptr<juce::ComboBox> knobModeCombo;
+    std::unique_ptr<juce::GroupComponent> controlGroup;
+    std::unique_ptr<juce::Label> nameLabel;
+    std::unique_ptr<juce::TextEditor> nameEditor;
+    std::unique_ptr<juce::Label> ccNumberLabel;
+    std::unique_ptr<juce::ComboBox> ccNumberCombo;
+    std::unique_ptr<juce::ImageButton> defaultButton;
+    std::unique_ptr<juce::ImageButton> sendButton;
+    std::unique_ptr<VUK49CtrlPickerComponent> picker;
+    std::unique_ptr<juce::Label> modeLabel;
+    std::unique_ptr<juce::ComboBox> modeCombo;
+    std::unique_ptr<juce::Label> channelLabel;
+    std::unique_ptr<juce::ComboBox> channelCombo;
+    std::unique_ptr<juce::Label> maxMsbLabel;
+    std::unique_ptr<juce::ComboBox> maxMsbCombo;
+    std::unique_ptr<juce::Label> minLsbLabel;
+    std::unique_ptr<juce::ComboBox> minLsbCombo;
+    std::unique_ptr<juce::Label> splitModeLabel;
+    std::unique_ptr<juce::ComboBox> splitModeCombo;
+    std::unique_ptr<juce::Label> upperChannelLabel;
+    std::unique_ptr<juce::ComboBox> upperChannelCombo;
+    std::unique_ptr<juce::Label> faderModeLabel;
+    std::unique_ptr<juce::ComboBox> faderModeCombo;
+    std::unique_ptr<juce::Label> splitPointLabel;
+    std::unique_ptr<juce::ComboBox> splitPointCombo;
+    std::unique_ptr<juce::TextButton> loadButton;
+    std::unique_ptr<juce::TextButton> saveButton;
+    std::unique_ptr<juce::TextButton> chartButton;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (KbdSettingComponent49)
+};
