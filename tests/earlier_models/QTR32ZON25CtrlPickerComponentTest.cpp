@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
 #include <map>
+#include <set>
+#include <type_traits>
+#include <vector>
 
 // The 32-key and 25-key pickers follow one rule with their own tables, so each
 // test runs on both, with the expectations of each model below.
