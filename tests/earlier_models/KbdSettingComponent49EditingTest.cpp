@@ -194,6 +194,21 @@ TEST_F (Panel49Editing, AnUnknownIdLeavesTheCurrentControlAndItsBoxes)
     EXPECT_EQ (manager.getParamForItem (1, 0x70), 10);
 }
 
+TEST_F (Panel49Editing, TypedNamesAreNeitherReadNorKept)
+{
+    const auto before = modelSnapshot();
+    auto& name = widget<juce::TextEditor> (panel, ui49::nameEditor);
+    flushMessages(); // the construction text settles first, as it has by the time anyone types
+    name.insertTextAtCaret (" mine");
+    flushMessages();
+
+    EXPECT_EQ (name.getText(), "<Click a Control> mine");
+    EXPECT_EQ (modelSnapshot(), before);
+
+    pick ("0x50");
+    EXPECT_EQ (name.getText(), "Sustain Pedal");
+}
+
 TEST_F (Panel49Editing, AClickOnThePictureSelectsTheControl)
 {
     auto& picture = *panel.getChildComponent (ui49::picker);
