@@ -1,25 +1,18 @@
 #include "QTR32CtrlPickerComponent.h"
 
+#include "CtrlPickerWidgets.h"
+#include "EarlierPickerWidgets.h"
 #include "EarlierPictures.h"
 #include "QTR32Controllers.h"
-#include "QxNCtrlPickerButton.h"
 
 const char* QTR32CtrlPickerComponent::qtr32_picker_png = EarlierPictures::qtr32_picker_png;
 const int QTR32CtrlPickerComponent::qtr32_picker_pngSize = EarlierPictures::qtr32_picker_pngSize;
 
 namespace
 {
-struct WidgetRow
-{
-    const char* tooltip;
-    const char* text; // the id sent without Shift, then the one sent with Shift after a hyphen
-    int x, y, w, h;
-    bool isShift;
-};
-
 // Over the controls in the picture. Neighbouring sliders, and snapshot
 // buttons 6 and 7, overlap by one column: the later row lies on top.
-constexpr WidgetRow kWidgets[] = {
+constexpr EarlierPickerWidgets::Row kWidgets[] = {
     { "Modulation Wheel Setting", "0x40", 49, 16, 20, 72, false },
     { "Level Setting", "0x30", 119, 21, 26, 24, false },
     { "Cutoff Knob Setting", "0x01", 184, 21, 26, 24, false },
@@ -50,32 +43,11 @@ constexpr WidgetRow kWidgets[] = {
     { "Expression Pedal Setting", "0x51", 365, 111, 19, 18, false },
     { "Sustain Pedal Setting", "0x50", 403, 111, 19, 18, false },
 };
-
-constexpr int kControlRadioGroup = 1;
 } // namespace
 
 QTR32CtrlPickerComponent::QTR32CtrlPickerComponent()
 {
-    for (const auto& row : kWidgets)
-    {
-        auto widget = std::make_unique<QxNCtrlPickerButton> (juce::String());
-        addAndMakeVisible (*widget);
-        widget->setTooltip (row.tooltip);
-        widget->setButtonText (row.text);
-        widget->setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight);
-
-        // Shift is in no radio group: it toggles on its own, apart from the selection.
-        if (row.isShift)
-            shiftButton = widget.get();
-        else
-            widget->setRadioGroupId (kControlRadioGroup);
-
-        widget->addListener (this);
-        widget->setColour (juce::TextButton::buttonColourId, juce::Colour (0x40ffffff));
-        widget->setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x40ffffff));
-        widget->setColour (juce::TextButton::textColourOnId, juce::Colours::red);
-        widgets.push_back (std::move (widget));
-    }
+    shiftButton = EarlierPickerWidgets::addButtons (*this, *this, kWidgets, widgets);
 
     pickerImage = juce::ImageCache::getFromMemory (qtr32_picker_png, qtr32_picker_pngSize);
 
@@ -93,18 +65,12 @@ QTR32CtrlPickerComponent::~QTR32CtrlPickerComponent()
 void QTR32CtrlPickerComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::white);
-    g.setColour (juce::Colours::black);
-    g.drawImage (pickerImage, 0, 0, 645, 134,
-                 0, 0, pickerImage.getWidth(), pickerImage.getHeight(), false);
+    CtrlPickerWidgets::drawPicture (g, pickerImage, 645, 134);
 }
 
 void QTR32CtrlPickerComponent::resized()
 {
-    for (size_t i = 0; i < widgets.size(); ++i)
-    {
-        const auto& row = kWidgets[i];
-        widgets[i]->setBounds (row.x, row.y, row.w, row.h);
-    }
+    CtrlPickerWidgets::layOut (widgets, kWidgets);
 }
 
 std::set<short> QTR32CtrlPickerComponent::getSupportedControls()
@@ -130,22 +96,11 @@ void QTR32CtrlPickerComponent::buttonClicked (juce::Button* button)
 {
     if (button == shiftButton)
     {
-        shiftButton->setToggleState (! shiftButton->getToggleState(), juce::dontSendNotification);
-
         // Clicking the selected control again announces it under the new Shift state.
-        if (lastSelected != nullptr)
-            lastSelected->triggerClick();
-
+        CtrlPickerWidgets::toggleShift (*shiftButton, lastSelected);
         return;
     }
 
     lastSelected = button;
-    button->setToggleState (true, juce::dontSendNotification);
-
-    const auto text = button->getButtonText();
-    const int hyphen = text.indexOfChar ('-');
-    const auto withoutShift = hyphen < 0 ? text : text.substring (0, hyphen);
-    const auto withShift = hyphen < 0 ? text : text.substring (hyphen + 1);
-
-    sendActionMessage (shiftButton->getToggleState() ? withShift : withoutShift);
+    sendActionMessage (CtrlPickerWidgets::select (*button, shiftButton->getToggleState()));
 }

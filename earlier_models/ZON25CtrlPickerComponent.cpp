@@ -1,25 +1,18 @@
 #include "ZON25CtrlPickerComponent.h"
 
+#include "CtrlPickerWidgets.h"
+#include "EarlierPickerWidgets.h"
 #include "EarlierPictures.h"
 #include "ZON25Controllers.h"
-#include "QxNCtrlPickerButton.h"
 
 const char* ZON25CtrlPickerComponent::zon25_picker_png = EarlierPictures::zon25_picker_png;
 const int ZON25CtrlPickerComponent::zon25_picker_pngSize = EarlierPictures::zon25_picker_pngSize;
 
 namespace
 {
-struct WidgetRow
-{
-    const char* tooltip;
-    const char* text; // the id sent without Shift, then the one sent with Shift after a hyphen
-    int x, y, w, h;
-    bool isShift;
-};
-
 // Over the controls in the picture; the two joystick widgets touch at y 32.
 // The four knobs carry their envelope id for Shift.
-constexpr WidgetRow kWidgets[] = {
+constexpr EarlierPickerWidgets::Row kWidgets[] = {
     { "Joystick Up - Modulation Wheel Setting", "0x40", 64, 0, 24, 32, false },
     { "Level Setting", "0x30", 222, 25, 26, 24, false },
     { "Cutoff Knob Setting/Attack", "0x01-0x0B", 274, 25, 26, 24, false },
@@ -36,32 +29,11 @@ constexpr WidgetRow kWidgets[] = {
     { "Sustain Pedal Setting", "0x50", 358, 102, 19, 18, false },
     { "Joystick Down - Extra Wheel Setting", "0x42", 64, 32, 24, 32, false },
 };
-
-constexpr int kControlRadioGroup = 1;
 } // namespace
 
 ZON25CtrlPickerComponent::ZON25CtrlPickerComponent()
 {
-    for (const auto& row : kWidgets)
-    {
-        auto widget = std::make_unique<QxNCtrlPickerButton> (juce::String());
-        addAndMakeVisible (*widget);
-        widget->setTooltip (row.tooltip);
-        widget->setButtonText (row.text);
-        widget->setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight);
-
-        // Shift is in no radio group: it toggles on its own, apart from the selection.
-        if (row.isShift)
-            shiftButton = widget.get();
-        else
-            widget->setRadioGroupId (kControlRadioGroup);
-
-        widget->addListener (this);
-        widget->setColour (juce::TextButton::buttonColourId, juce::Colour (0x40ffffff));
-        widget->setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x40ffffff));
-        widget->setColour (juce::TextButton::textColourOnId, juce::Colours::red);
-        widgets.push_back (std::move (widget));
-    }
+    shiftButton = EarlierPickerWidgets::addButtons (*this, *this, kWidgets, widgets);
 
     pickerImage = juce::ImageCache::getFromMemory (zon25_picker_png, zon25_picker_pngSize);
 
@@ -79,18 +51,12 @@ ZON25CtrlPickerComponent::~ZON25CtrlPickerComponent()
 void ZON25CtrlPickerComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::white);
-    g.setColour (juce::Colours::black);
-    g.drawImage (pickerImage, 0, 0, 645, 134,
-                 0, 0, pickerImage.getWidth(), pickerImage.getHeight(), false);
+    CtrlPickerWidgets::drawPicture (g, pickerImage, 645, 134);
 }
 
 void ZON25CtrlPickerComponent::resized()
 {
-    for (size_t i = 0; i < widgets.size(); ++i)
-    {
-        const auto& row = kWidgets[i];
-        widgets[i]->setBounds (row.x, row.y, row.w, row.h);
-    }
+    CtrlPickerWidgets::layOut (widgets, kWidgets);
 }
 
 std::set<short> ZON25CtrlPickerComponent::getSupportedControls()
@@ -112,22 +78,11 @@ void ZON25CtrlPickerComponent::buttonClicked (juce::Button* button)
 {
     if (button == shiftButton)
     {
-        shiftButton->setToggleState (! shiftButton->getToggleState(), juce::dontSendNotification);
-
         // Clicking the selected control again announces it under the new Shift state.
-        if (lastSelected != nullptr)
-            lastSelected->triggerClick();
-
+        CtrlPickerWidgets::toggleShift (*shiftButton, lastSelected);
         return;
     }
 
     lastSelected = button;
-    button->setToggleState (true, juce::dontSendNotification);
-
-    const auto text = button->getButtonText();
-    const int hyphen = text.indexOfChar ('-');
-    const auto withoutShift = hyphen < 0 ? text : text.substring (0, hyphen);
-    const auto withShift = hyphen < 0 ? text : text.substring (hyphen + 1);
-
-    sendActionMessage (shiftButton->getToggleState() ? withShift : withoutShift);
+    sendActionMessage (CtrlPickerWidgets::select (*button, shiftButton->getToggleState()));
 }

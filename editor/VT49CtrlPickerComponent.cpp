@@ -1,5 +1,6 @@
 #include "VT49CtrlPickerComponent.h"
 
+#include "CtrlPickerWidgets.h"
 #include "OrluneControllers.h"
 #include "OrlunePictures.h"
 #include "QxNCtrlPickerButton.h"
@@ -95,18 +96,6 @@ constexpr WidgetRow kWidgets[] = {
 
 const juce::Rectangle<int> kShiftBounds { 294, 150, 32, 8 };
 constexpr int kControlRadioGroup = 1;
-
-void setUpWidget (juce::Button& b, juce::Button::Listener& listener,
-                  const juce::String& text, const juce::String& tooltip)
-{
-    b.setTooltip (tooltip);
-    b.setButtonText (text);
-    b.setConnectedEdges (juce::Button::ConnectedOnLeft | juce::Button::ConnectedOnRight);
-    b.addListener (&listener);
-    b.setColour (juce::TextButton::buttonColourId, juce::Colour (0x40ffffff));
-    b.setColour (juce::TextButton::buttonOnColourId, juce::Colour (0x40ffffff));
-    b.setColour (juce::TextButton::textColourOnId, juce::Colours::red);
-}
 } // namespace
 
 VT49CtrlPickerComponent::VT49CtrlPickerComponent()
@@ -121,7 +110,7 @@ VT49CtrlPickerComponent::VT49CtrlPickerComponent()
             widget = std::make_unique<QxNCtrlPickerButton> (juce::String());
 
         addAndMakeVisible (*widget);
-        setUpWidget (*widget, *this, row.idText, row.tooltip);
+        CtrlPickerWidgets::setUp (*widget, *this, row.idText, row.tooltip);
         widget->setRadioGroupId (kControlRadioGroup);
         controls.push_back (std::move (widget));
     }
@@ -129,7 +118,7 @@ VT49CtrlPickerComponent::VT49CtrlPickerComponent()
     // Shift is in no radio group: it toggles on its own, apart from the selection.
     shiftButton = std::make_unique<QxNCtrlPickerButton> (juce::String());
     addAndMakeVisible (*shiftButton);
-    setUpWidget (*shiftButton, *this, "Shift", "Select Bank 2 editing");
+    CtrlPickerWidgets::setUp (*shiftButton, *this, "Shift", "Select Bank 2 editing");
 
     pickerImage = juce::ImageCache::getFromMemory (orlune49_picker_png, orlune49_picker_pngSize);
 
@@ -146,9 +135,7 @@ VT49CtrlPickerComponent::~VT49CtrlPickerComponent()
 
 void VT49CtrlPickerComponent::paint (juce::Graphics& g)
 {
-    g.setColour (juce::Colours::black);
-    g.drawImage (pickerImage, 0, 0, 1024, 485,
-                 0, 0, pickerImage.getWidth(), pickerImage.getHeight(), false);
+    CtrlPickerWidgets::drawPicture (g, pickerImage, 1024, 485);
 
     g.setColour (juce::Colours::black);
     g.setFont (juce::Font (15.0f));
@@ -164,12 +151,7 @@ void VT49CtrlPickerComponent::paint (juce::Graphics& g)
 
 void VT49CtrlPickerComponent::resized()
 {
-    for (size_t i = 0; i < controls.size(); ++i)
-    {
-        const auto& row = kWidgets[i];
-        controls[i]->setBounds (row.x, row.y, row.w, row.h);
-    }
-
+    CtrlPickerWidgets::layOut (controls, kWidgets);
     shiftButton->setBounds (kShiftBounds);
 }
 
@@ -198,22 +180,11 @@ void VT49CtrlPickerComponent::buttonClicked (juce::Button* button)
 {
     if (button == shiftButton.get())
     {
-        shiftButton->setToggleState (! shiftButton->getToggleState(), juce::dontSendNotification);
-
         // Clicking the selected control again announces it under the new bank.
-        if (lastSelected != nullptr)
-            lastSelected->triggerClick();
-
+        CtrlPickerWidgets::toggleShift (*shiftButton, lastSelected);
         return;
     }
 
     lastSelected = button;
-    button->setToggleState (true, juce::dontSendNotification);
-
-    const auto text = button->getButtonText();
-    const bool hasTwoIds = text.containsChar ('-');
-    const auto bank1 = hasTwoIds ? text.upToFirstOccurrenceOf ("-", false, false) : text;
-    const auto bank2 = hasTwoIds ? text.fromFirstOccurrenceOf ("-", false, false) : text;
-
-    sendActionMessage (shiftButton->getToggleState() ? bank2 : bank1);
+    sendActionMessage (CtrlPickerWidgets::select (*button, shiftButton->getToggleState()));
 }
