@@ -95,37 +95,6 @@ void drawBody (juce::Graphics& g)
     g.fillRect (R (12, 112, 1039, 2));
 }
 
-void drawKeys (juce::Graphics& g)
-{
-    const float left = 60.0f, right = 1045.0f, top = 118.0f, bottom = 186.0f;
-    constexpr int whiteKeys = 29; // 49 keys from C to C
-    const float w = (right - left) / (float) whiteKeys;
-
-    g.setColour (juce::Colour (0xff0a0a0b));
-    g.fillRect (R (left - 2.0f, top - 1.0f, right - left + 4.0f, bottom - top + 3.0f));
-
-    for (int i = 0; i < whiteKeys; ++i)
-    {
-        const R key (left + w * (float) i + 0.5f, top, w - 1.0f, bottom - top);
-        g.setGradientFill (juce::ColourGradient (juce::Colour (0xffd9d9d9), 0.0f, top,
-                                                 juce::Colours::white, 0.0f, bottom, false));
-        g.fillRect (key);
-    }
-
-    // Black keys after C, D, F, G and A of each octave.
-    for (int i = 0; i < whiteKeys - 1; ++i)
-    {
-        const int degree = i % 7;
-        if (degree == 2 || degree == 6)
-            continue;
-
-        const R key (left + w * ((float) i + 0.68f), top, w * 0.64f, (bottom - top) * 0.6f);
-        g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3a3b3e), 0.0f, key.getY(),
-                                                 juce::Colour (0xff0b0b0c), 0.0f, key.getBottom(), false));
-        g.fillRect (key);
-    }
-}
-
 void drawDisplay (juce::Graphics& g)
 {
     const R bezel (92, 16, 128, 50);
@@ -253,7 +222,7 @@ juce::Image drawVuk49Picture()
 
     drawBackground (g);
     drawBody (g);
-    drawKeys (g);
+    PanelArt::drawKeys (g, 60.0f, 1045.0f, 118.0f, 186.0f, 29); // 49 keys from C to C
     drawDisplay (g);
     drawLeftSection (g);
     drawButtons (g);

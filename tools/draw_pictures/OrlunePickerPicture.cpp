@@ -110,37 +110,6 @@ void drawBody (juce::Graphics& g)
     g.drawText ("ORLUNE 49", box (826, 32, 140, 20), juce::Justification::centredRight, false);
 }
 
-void drawKeys (juce::Graphics& g)
-{
-    const float left = 56.0f, right = 968.0f, top = 210.0f, bottom = 254.0f;
-    constexpr int whiteKeys = 29; // 49 keys from C to C
-    const float w = (right - left) / (float) whiteKeys;
-
-    g.setColour (juce::Colour (0xff0a0a0b));
-    g.fillRect (R (left - 2.0f, top - 1.0f, right - left + 4.0f, bottom - top + 3.0f));
-
-    for (int i = 0; i < whiteKeys; ++i)
-    {
-        const R key (left + w * (float) i + 0.5f, top, w - 1.0f, bottom - top);
-        g.setGradientFill (juce::ColourGradient (juce::Colour (0xffd9d9d9), 0.0f, top,
-                                                 juce::Colours::white, 0.0f, bottom, false));
-        g.fillRect (key);
-    }
-
-    // Black keys after C, D, F, G and A of each octave.
-    for (int i = 0; i < whiteKeys - 1; ++i)
-    {
-        const int degree = i % 7;
-        if (degree == 2 || degree == 6)
-            continue;
-
-        const R key (left + w * ((float) i + 0.68f), top, w * 0.64f, (bottom - top) * 0.6f);
-        g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3a3b3e), 0.0f, key.getY(),
-                                                 juce::Colour (0xff0b0b0c), 0.0f, key.getBottom(), false));
-        g.fillRect (key);
-    }
-}
-
 void drawDisplay (juce::Graphics& g)
 {
     const R bezel (132, 64, 150, 80);
@@ -334,7 +303,7 @@ juce::Image drawOrlunePickerPicture()
 
     drawBackground (g);
     drawBody (g);
-    drawKeys (g);
+    PanelArt::drawKeys (g, 56.0f, 968.0f, 210.0f, 254.0f, 29); // 49 keys from C to C
     drawDisplay (g);
     drawLeftSection (g);
     drawKnobSection (g);

@@ -172,4 +172,34 @@ void drawPanelArea (juce::Graphics& g, juce::Rectangle<float> box, float corner)
     g.setColour (juce::Colour (0xff55595f));
     g.drawRoundedRectangle (box.reduced (0.5f), corner, 1.0f);
 }
+
+void drawKeys (juce::Graphics& g, float left, float right, float top, float bottom, int whiteKeys)
+{
+    const float w = (right - left) / (float) whiteKeys;
+    using R = juce::Rectangle<float>;
+
+    g.setColour (juce::Colour (0xff0a0a0b));
+    g.fillRect (R (left - 2.0f, top - 1.0f, right - left + 4.0f, bottom - top + 3.0f));
+
+    for (int i = 0; i < whiteKeys; ++i)
+    {
+        const R key (left + w * (float) i + 0.5f, top, w - 1.0f, bottom - top);
+        g.setGradientFill (juce::ColourGradient (juce::Colour (0xffd9d9d9), 0.0f, top,
+                                                 juce::Colours::white, 0.0f, bottom, false));
+        g.fillRect (key);
+    }
+
+    // Black keys after C, D, F, G and A of each octave.
+    for (int i = 0; i < whiteKeys - 1; ++i)
+    {
+        const int degree = i % 7;
+        if (degree == 2 || degree == 6)
+            continue;
+
+        const R key (left + w * ((float) i + 0.68f), top, w * 0.64f, (bottom - top) * 0.6f);
+        g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3a3b3e), 0.0f, key.getY(),
+                                                 juce::Colour (0xff0b0b0c), 0.0f, key.getBottom(), false));
+        g.fillRect (key);
+    }
+}
 } // namespace PanelArt

@@ -36,4 +36,7 @@ void drawJack (juce::Graphics& g, juce::Rectangle<float> box);
 
 /** A dark, bevelled panel area. */
 void drawPanelArea (juce::Graphics& g, juce::Rectangle<float> box, float corner);
+
+/** The keyboard's keys between left and right, white keys starting on a C. */
+void drawKeys (juce::Graphics& g, float left, float right, float top, float bottom, int whiteKeys);
 } // namespace PanelArt
