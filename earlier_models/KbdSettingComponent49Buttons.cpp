@@ -1,108 +1,36 @@
 #include "KbdSettingComponent49.h"
 
-#include "Dialogs.h"
-
-namespace
-{
-juce::File documentsFolder()
-{
-    return juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);
-}
-
-void showFileProblem (const juce::String& text)
-{
-    Dialogs::get().showMessageBox (juce::MessageBoxIconType::WarningIcon, "File Problem", text);
-}
-} // namespace
+#include "PanelSetupActions.h"
 
 void KbdSettingComponent49::buttonClicked (juce::Button* b)
 {
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        sendToKeyboard();
+        panelSetup::sendToKeyboard (manager);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        saveFile ("Please select the settings file where to save...", "*.vuk49", "vuk49", &ZelManager49::saveSettings,
-                  "The settings file can't be written. Please choose another place and try again.");
+        panelSetup::saveFile (manager, "Please select the settings file where to save...", "*.vuk49", "vuk49",
+                              &ZelManager49::saveSettings,
+                              "The settings file can't be written. Please choose another place and try again.");
     else if (b == chartButton.get())
-        saveFile ("Please select the chart file...", "*.html", "html", &ZelManager49::generateChart,
-                  "The chart file can't be written. Please choose another place and try again.");
+        panelSetup::saveFile (manager, "Please select the chart file...", "*.html", "html",
+                              &ZelManager49::generateChart,
+                              "The chart file can't be written. Please choose another place and try again.");
 }
 
 void KbdSettingComponent49::restoreDefaults()
 {
-    manager.resetMappingToDefault();
-
-    struct GlobalDefault
-    {
-        int index, value;
-    };
-
-    static constexpr GlobalDefault globalDefaults[] { { 5, 0 }, { 6, 0 }, { 2, 1 }, { 1, 1 }, { 7, 1 }, { 8, 60 } };
-
-    for (const auto& global : globalDefaults)
-        manager.globals[global.index] = (juce::int16) global.value;
-
+    panelSetup::restoreDefaults (manager);
     showGlobals();
 
     if (currentItem >= 0)
         reloadGUIforCurrentItem();
 }
 
-void KbdSettingComponent49::sendToKeyboard()
-{
-    if (! manager.connected)
-    {
-        Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
-                                       "The keyboard has not been detected, so it can't be set.");
-        return;
-    }
-
-    // Blocks the message thread until the whole setup has gone out.
-    juce::MouseCursor::showWaitCursor();
-    manager.updateKeyboard (0);
-    juce::MouseCursor::hideWaitCursor();
-}
-
 void KbdSettingComponent49::loadFile()
 {
-    auto file = Dialogs::get().browseForFileToOpen ("Please select the settings file you want to load...",
-                                                    documentsFolder(), "*.vuk49");
-
-    if (file == juce::File())
-        return;
-
-    if (! manager.loadSettings (file))
-    {
-        showFileProblem ("The settings file can't be read, so nothing has been loaded.");
-        return;
-    }
-
-    triggerAsyncUpdate();
-}
-
-void KbdSettingComponent49::saveFile (const juce::String& title, const juce::String& pattern,
-                                      const juce::String& extension,
-                                      bool (ZelManager49::*write) (juce::File&) const,
-                                      const juce::String& failureText)
-{
-    const auto chosen = Dialogs::get().browseForFileToSave (title, documentsFolder(), pattern, true);
-
-    if (chosen == juce::File())
-        return;
-
-    auto file = chosen.withFileExtension (extension);
-
-    // The chooser warned about the name chosen; a new extension can make it another, existing file.
-    if (file != chosen && file.exists()
-        && ! Dialogs::get().showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
-                                             "There's already a file called: " + file.getFullPathName()
-                                                 + "\n\nAre you sure you want to overwrite it?",
-                                             "Overwrite", "Cancel"))
-        return;
-
-    if (! (manager.*write) (file))
-        showFileProblem (failureText);
+    if (panelSetup::loadFile (manager, "*.vuk49"))
+        triggerAsyncUpdate();
 }

@@ -1,51 +1,15 @@
 #include "KbdSettingComponent49.h"
 
 #include "ModeTables.h"
+#include "PanelValueMaps.h"
+
+#include <iterator>
 
 namespace
 {
-int sameValue (int value) { return value; }
-
-// Channel box items 16 to 19 stand for the part and special channel values.
-struct ChannelChoice
-{
-    int itemIndex, value;
-};
-
-const ChannelChoice channelChoices[] { { 16, 64 }, { 17, 65 }, { 18, 127 }, { 19, 126 } };
-
-int channelItemIndex (int value)
-{
-    for (const auto& choice : channelChoices)
-        if (choice.value == value)
-            return choice.itemIndex;
-
-    return value;
-}
-
-int channelValue (int itemIndex)
-{
-    for (const auto& choice : channelChoices)
-        if (choice.itemIndex == itemIndex)
-            return choice.value;
-
-    return itemIndex;
-}
-
-short descriptorKey (int item)
-{
-    return (short) (juce::int16) (item & 0xffff);
-}
-
-struct IdRange
-{
-    int first, last;
-    const bool* table;
-};
-
 // Together these ranges are exactly the keys of the panel's descriptor table;
 // the Orlune's second-bank ids have no group here.
-const IdRange controlGroups[] {
+const ModeGroupRange controlGroups[] {
     { 0x01, 0x0A, sModeEnabledForKnobs },      { 0x30, 0x31, sModeEnabledForKnobs },
     { 0x33, 0x33, sModeEnabledForKnobs },
     { 0x0B, 0x0E, sModeEnabledForWheelAndCo }, { 0x40, 0x42, sModeEnabledForWheelAndCo },
@@ -57,29 +21,20 @@ const IdRange controlGroups[] {
     { 0x58, 0x5D, sModeEnabledForTransport },
     { 0x70, 0x73, sModeEnabledForPads },
 };
-
-const bool* modeTableForItem (int id)
-{
-    for (const auto& range : controlGroups)
-        if (id >= range.first && id <= range.last)
-            return range.table;
-
-    return nullptr;
-}
 } // namespace
 
 // In the order in which reloadGUIforCurrentItem shows them.
 const KbdSettingComponent49::ModelBox KbdSettingComponent49::parameterBoxes[5] {
-    { &KbdSettingComponent49::modeCombo, 1, sameValue, sameValue },
-    { &KbdSettingComponent49::channelCombo, 2, channelItemIndex, channelValue },
-    { &KbdSettingComponent49::ccNumberCombo, 3, sameValue, sameValue },
-    { &KbdSettingComponent49::minLsbCombo, 4, sameValue, sameValue },
-    { &KbdSettingComponent49::maxMsbCombo, 5, sameValue, sameValue },
+    { &KbdSettingComponent49::modeCombo, 1, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponent49::channelCombo, 2, panelValues::channelItemIndex, panelValues::channelValue },
+    { &KbdSettingComponent49::ccNumberCombo, 3, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponent49::minLsbCombo, 4, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponent49::maxMsbCombo, 5, panelValues::sameValue, panelValues::sameValue },
 };
 
 void KbdSettingComponent49::enableModesForItem (int id)
 {
-    const bool* enabled = modeTableForItem (id);
+    const bool* enabled = modeTableInGroups (id, controlGroups, std::size (controlGroups));
 
     if (enabled == nullptr)
         return;
@@ -93,7 +48,7 @@ void KbdSettingComponent49::actionListenerCallback (const juce::String& message)
     // Every hexadecimal digit counts, everything else is skipped: "0x40" is 0x40.
     const int item = message.getHexValue32();
 
-    if (descriptors.count (descriptorKey (item)) == 0)
+    if (descriptors.count (panelValues::descriptorKey (item)) == 0)
         return;
 
     currentItem = item;
@@ -102,7 +57,7 @@ void KbdSettingComponent49::actionListenerCallback (const juce::String& message)
 
 void KbdSettingComponent49::reloadGUIforCurrentItem()
 {
-    const auto entry = descriptors.find (descriptorKey (currentItem));
+    const auto entry = descriptors.find (panelValues::descriptorKey (currentItem));
     jassert (entry != descriptors.end());
 
     if (entry != descriptors.end())

@@ -1,7 +1,7 @@
 #include "KbdSettingComponentVT49.h"
 
 #include "OrlunePictures.h"
-#include "PanelItemLists.h"
+#include "PanelWidgets.h"
 
 const char* KbdSettingComponentVT49::defaultBtn_push_png = OrlunePictures::defaultBtn_push_png;
 const int KbdSettingComponentVT49::defaultBtn_push_pngSize = OrlunePictures::defaultBtn_push_pngSize;
@@ -18,45 +18,11 @@ const int KbdSettingComponentVT49::sendBtn_inactive_pngSize = OrlunePictures::se
 
 namespace
 {
-enum class Items
-{
-    none,
-    midiChannels,
-    knobModes,
-    faderModes,
-    splitModes,
-    modes,
-    itemChannels,
-    numbers,
-    notes,
-    controllers
-};
-
-enum class Variant
-{
-    standard,
-    titleCentredLeft,  // group box
-    textCentredRight,  // combo box
-    editableName,      // text editor
-    readOnly,          // text editor
-    defaultPictures,   // image button
-    sendPictures,      // image button
-    firmwareColours    // text button
-};
-
-struct WidgetRow
-{
-    const char* name;
-    const char* text;
-    juce::Rectangle<int> bounds;
-    int focusOrder;  // 0: none
-    Items items = Items::none;
-    const char* tooltip = nullptr;
-    Variant variant = Variant::standard;
-};
+using panelWidgets::Items;
+using panelWidgets::Variant;
 
 // One row per widget, in member order: creation, stacking and deletion order.
-const WidgetRow widgetRows[] {
+const panelWidgets::Row widgetRows[] {
     { "global group", "Global Parameters", { 6, 8, 419, 128 }, 0, Items::none, nullptr, Variant::titleCentredLeft },
     { "channel label", "Part 2 channel:", { 20, 32, 93, 24 }, 1 },
     { "lower channel combo", "", { 115, 32, 88, 24 }, 2, Items::midiChannels, nullptr, Variant::textCentredRight },
@@ -96,156 +62,6 @@ const WidgetRow widgetRows[] {
 };
 
 constexpr int widgetCount = (int) std::size (widgetRows);
-
-juce::StringArray itemTexts (Items items)
-{
-    switch (items)
-    {
-        case Items::midiChannels: return panelItems::midiChannels();
-        case Items::knobModes:    return { "Absolute", "Relative" };
-        case Items::faderModes:   return { "Normal", "Drawbar" };
-        case Items::splitModes:   return { "Off", "On" };
-        case Items::modes:        return panelItems::modes();
-        case Items::itemChannels: return panelItems::itemChannels();
-        case Items::numbers:      return panelItems::numbers (128);
-        case Items::notes:        return panelItems::noteNames();
-        case Items::controllers:  return panelItems::controllerNames();
-        case Items::none:         break;
-    }
-
-    return {};
-}
-
-juce::Image picture (const char* data, int size)
-{
-    return juce::ImageCache::getFromMemory (data, size);
-}
-
-//==============================================================================
-// Creation, per kind of widget
-
-void create (std::unique_ptr<juce::GroupComponent>& w, const WidgetRow& row)
-{
-    w = std::make_unique<juce::GroupComponent> (row.name, row.text);
-}
-
-void create (std::unique_ptr<juce::Label>& w, const WidgetRow& row)
-{
-    w = std::make_unique<juce::Label> (row.name, row.text);
-}
-
-void create (std::unique_ptr<juce::ComboBox>& w, const WidgetRow& row)
-{
-    w = std::make_unique<juce::ComboBox> (row.name);
-}
-
-void create (std::unique_ptr<juce::TextEditor>& w, const WidgetRow& row)
-{
-    w = std::make_unique<juce::TextEditor> (row.name, 0);
-}
-
-void create (std::unique_ptr<juce::ImageButton>& w, const WidgetRow& row)
-{
-    w = std::make_unique<juce::ImageButton> (row.name);
-}
-
-void create (std::unique_ptr<juce::TextButton>& w, const WidgetRow& row)
-{
-    w = std::make_unique<juce::TextButton> (row.name);
-}
-
-void create (std::unique_ptr<VT49CtrlPickerComponent>& w, const WidgetRow&)
-{
-    w = std::make_unique<VT49CtrlPickerComponent>();
-}
-
-//==============================================================================
-// Settings, per kind of widget
-
-void configure (juce::GroupComponent& group, const WidgetRow& row, KbdSettingComponentVT49&)
-{
-    if (row.variant == Variant::titleCentredLeft)
-        group.setTextLabelPosition (juce::Justification::centredLeft);
-}
-
-void configure (juce::Label& label, const WidgetRow&, KbdSettingComponentVT49&)
-{
-    label.setFont (juce::Font (15.0f, juce::Font::plain));
-    label.setJustificationType (juce::Justification::centredLeft);
-    label.setEditable (false, false, false);
-    label.setColour (juce::TextEditor::textColourId, juce::Colours::black);
-    label.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
-}
-
-void configure (juce::ComboBox& combo, const WidgetRow& row, KbdSettingComponentVT49& panel)
-{
-    combo.setEditableText (false);
-    combo.setJustificationType (row.variant == Variant::textCentredRight ? juce::Justification::centredRight
-                                                                         : juce::Justification::centredLeft);
-    combo.setTextWhenNothingSelected ({});
-    combo.setTextWhenNoChoicesAvailable ("(no choices)");
-
-    if (row.tooltip != nullptr)
-        combo.setTooltip (row.tooltip);
-
-    combo.addItemList (itemTexts (row.items), 1);
-    combo.addListener (&panel);
-}
-
-void configure (juce::TextEditor& editor, const WidgetRow& row, KbdSettingComponentVT49&)
-{
-    editor.setMultiLine (false, true);
-    editor.setReturnKeyStartsNewLine (false);
-    editor.setReadOnly (row.variant == Variant::readOnly);
-    editor.setScrollbarsShown (false);
-    editor.setCaretVisible (false);
-    editor.setPopupMenuEnabled (false);
-
-    if (row.variant == Variant::editableName)
-    {
-        // The translucent red with which the picker marks the selected control.
-        editor.setColour (juce::TextEditor::textColourId, juce::Colours::black);
-        editor.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x60ff8080));
-    }
-
-    editor.setText (row.text, true);
-}
-
-void configure (juce::ImageButton& button, const WidgetRow& row, KbdSettingComponentVT49& panel)
-{
-    using Panel = KbdSettingComponentVT49;
-    const bool isDefault = row.variant == Variant::defaultPictures;
-
-    const auto normal = isDefault ? picture (Panel::defaultBtn_inactive_png, Panel::defaultBtn_inactive_pngSize)
-                                  : picture (Panel::sendBtn_inactive_png, Panel::sendBtn_inactive_pngSize);
-    const auto over = isDefault ? picture (Panel::defaultBtn_hover_png, Panel::defaultBtn_hover_pngSize)
-                                : picture (Panel::sendBtn_hover_png, Panel::sendBtn_hover_pngSize);
-    const auto down = isDefault ? picture (Panel::defaultBtn_push_png, Panel::defaultBtn_push_pngSize)
-                                : picture (Panel::sendBtn_push_png, Panel::sendBtn_push_pngSize);
-
-    const juce::Colour noOverlay (0x00000000);
-    button.addListener (&panel);
-    button.setImages (false, true, true,
-                      normal, 1.0f, noOverlay,
-                      over, 1.0f, noOverlay,
-                      down, 1.0f, noOverlay,
-                      0.0f);
-}
-
-void configure (juce::TextButton& button, const WidgetRow& row, KbdSettingComponentVT49& panel)
-{
-    button.setButtonText (row.text);
-    button.addListener (&panel);
-    button.setColour (juce::TextButton::buttonColourId,
-                      row.variant == Variant::firmwareColours ? juce::Colour (0xff8d99a0) : juce::Colours::grey);
-    button.setColour (juce::TextButton::buttonOnColourId, juce::Colour (0xff535a5e));
-    button.setColour (juce::TextButton::textColourOnId, juce::Colour (0xfff0f0f0));
-    button.setColour (juce::TextButton::textColourOffId, juce::Colour (0xfff0f0f0));
-}
-
-void configure (VT49CtrlPickerComponent&, const WidgetRow&, KbdSettingComponentVT49&)
-{
-}
 } // namespace
 
 //==============================================================================
@@ -297,23 +113,15 @@ KbdSettingComponentVT49::KbdSettingComponentVT49()
 KbdSettingComponentVT49::KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock)
     : manager (nullptr, ports, clock)
 {
-    int row = 0;
+    const panelWidgets::Owner owner { *this, *this,
+                                      { defaultBtn_inactive_png, defaultBtn_inactive_pngSize },
+                                      { defaultBtn_hover_png, defaultBtn_hover_pngSize },
+                                      { defaultBtn_push_png, defaultBtn_push_pngSize },
+                                      { sendBtn_inactive_png, sendBtn_inactive_pngSize },
+                                      { sendBtn_hover_png, sendBtn_hover_pngSize },
+                                      { sendBtn_push_png, sendBtn_push_pngSize } };
 
-    forEachWidget ([this, &row] (auto& widget)
-    {
-        jassert (row < widgetCount);
-        const auto& settings = widgetRows[row++];
-
-        create (widget, settings);
-        addAndMakeVisible (*widget);
-
-        if (settings.focusOrder > 0)
-            widget->setExplicitFocusOrder (settings.focusOrder);
-
-        configure (*widget, settings, *this);
-    });
-
-    jassert (row == widgetCount);
+    panelWidgets::build (*this, widgetRows, widgetCount, owner, [this] (auto&& fn) { forEachWidget (fn); });
 
     setSize (1024, 660);
 
@@ -339,21 +147,11 @@ KbdSettingComponentVT49::~KbdSettingComponentVT49()
 
 void KbdSettingComponentVT49::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colours::white);
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xfffcfcfc), 328.0f, 8.0f,
-                                             juce::Colour (0xffdbdbdb), 336.0f, 328.0f, false));
-    g.fillRect (0, 0, 1024, 660);
+    panelWidgets::paintBackground (g, 1024, 660);
 }
 
 void KbdSettingComponentVT49::resized()
 {
     // Fixed places, whatever the panel's size.
-    int row = 0;
-    forEachWidget ([&row] (auto& widget)
-    {
-        if (widget != nullptr)
-            widget->setBounds (widgetRows[row].bounds);
-
-        ++row;
-    });
+    panelWidgets::place (widgetRows, [this] (auto&& fn) { forEachWidget (fn); });
 }

@@ -101,10 +101,7 @@ private:
     bool storeGlobalBox (juce::ComboBox* box);
     void storeParameterBox (juce::ComboBox* box);
     void restoreDefaults();
-    void sendToKeyboard();
     void loadFile();
-    void saveFile (const juce::String& title, const juce::String& pattern, const juce::String& extension,
-                   bool (ZelManager49::*write) (juce::File&) const, const juce::String& failureText);
 
     std::map<short, KbdCtrlDescriptor> descriptors;
     int currentItem = -1;

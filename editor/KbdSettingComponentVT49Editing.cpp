@@ -2,50 +2,15 @@
 
 #include "ModeTables.h"
 #include "OrluneDescriptors.h"
-
-namespace
-{
-int sameValue (int value) { return value; }
-
-// Channel box items 16 to 19 stand for the part and special channel values.
-struct ChannelChoice
-{
-    int itemIndex, value;
-};
-
-const ChannelChoice channelChoices[] { { 16, 64 }, { 17, 65 }, { 18, 127 }, { 19, 126 } };
-
-int channelItemIndex (int value)
-{
-    for (const auto& choice : channelChoices)
-        if (choice.value == value)
-            return choice.itemIndex;
-
-    return value;
-}
-
-int channelValue (int itemIndex)
-{
-    for (const auto& choice : channelChoices)
-        if (choice.itemIndex == itemIndex)
-            return choice.value;
-
-    return itemIndex;
-}
-
-short descriptorKey (int item)
-{
-    return (short) (juce::int16) (item & 0xffff);
-}
-} // namespace
+#include "PanelValueMaps.h"
 
 // In the order in which reloadGUIforCurrentItem shows them.
 const KbdSettingComponentVT49::ModelBox KbdSettingComponentVT49::parameterBoxes[5] {
-    { &KbdSettingComponentVT49::modeCombo, 1, sameValue, sameValue },
-    { &KbdSettingComponentVT49::channelCombo, 2, channelItemIndex, channelValue },
-    { &KbdSettingComponentVT49::ccNumberCombo, 3, sameValue, sameValue },
-    { &KbdSettingComponentVT49::minLsbCombo, 4, sameValue, sameValue },
-    { &KbdSettingComponentVT49::maxMsbCombo, 5, sameValue, sameValue },
+    { &KbdSettingComponentVT49::modeCombo, 1, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::channelCombo, 2, panelValues::channelItemIndex, panelValues::channelValue },
+    { &KbdSettingComponentVT49::ccNumberCombo, 3, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::minLsbCombo, 4, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::maxMsbCombo, 5, panelValues::sameValue, panelValues::sameValue },
 };
 
 std::map<short, KbdCtrlDescriptor> KbdSettingComponentVT49::getAllDescriptors()
@@ -69,7 +34,7 @@ void KbdSettingComponentVT49::actionListenerCallback (const juce::String& messag
     // Every hexadecimal digit counts, everything else is skipped: "0x40" is 0x40.
     const int item = message.getHexValue32();
 
-    if (descriptors.count (descriptorKey (item)) == 0)
+    if (descriptors.count (panelValues::descriptorKey (item)) == 0)
         return;
 
     currentItem = item;
@@ -78,7 +43,7 @@ void KbdSettingComponentVT49::actionListenerCallback (const juce::String& messag
 
 void KbdSettingComponentVT49::reloadGUIforCurrentItem()
 {
-    const auto entry = descriptors.find (descriptorKey (currentItem));
+    const auto entry = descriptors.find (panelValues::descriptorKey (currentItem));
     jassert (entry != descriptors.end());
 
     if (entry != descriptors.end())

@@ -1,15 +1,11 @@
 #include "KbdSettingComponentVT49.h"
 
 #include "Dialogs.h"
+#include "PanelReadChain.h"
+#include "PanelValueMaps.h"
 
 namespace
 {
-int sameValue (int value) { return value; }
-
-// An on/off global holds 1 for its first choice and 127 for its second.
-int onOffItemIndex (int value) { return value == 127 ? 1 : 0; }
-int onOffValue (int itemIndex) { return itemIndex == 1 ? 127 : 1; }
-
 juce::String firmwareText (int b0, int b1, int b2, int b3)
 {
     const auto text = juce::String (b1) + "." + juce::String (b2) + juce::String (b3);
@@ -19,83 +15,17 @@ juce::String firmwareText (int b0, int b1, int b2, int b3)
 
 // In the order in which updateGlobalUI shows them.
 const KbdSettingComponentVT49::ModelBox KbdSettingComponentVT49::globalBoxes[6] {
-    { &KbdSettingComponentVT49::lowerChannelCombo, 5, sameValue, sameValue },
-    { &KbdSettingComponentVT49::upperChannelCombo, 6, sameValue, sameValue },
-    { &KbdSettingComponentVT49::knobModeCombo, 2, onOffItemIndex, onOffValue },
-    { &KbdSettingComponentVT49::faderModeCombo, 1, onOffItemIndex, onOffValue },
-    { &KbdSettingComponentVT49::splitModeCombo, 7, onOffItemIndex, onOffValue },
-    { &KbdSettingComponentVT49::splitPointCombo, 8, sameValue, sameValue },
+    { &KbdSettingComponentVT49::lowerChannelCombo, 5, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::upperChannelCombo, 6, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::knobModeCombo, 2, panelValues::onOffItemIndex, panelValues::onOffValue },
+    { &KbdSettingComponentVT49::faderModeCombo, 1, panelValues::onOffItemIndex, panelValues::onOffValue },
+    { &KbdSettingComponentVT49::splitModeCombo, 7, panelValues::onOffItemIndex, panelValues::onOffValue },
+    { &KbdSettingComponentVT49::splitPointCombo, 8, panelValues::sameValue, panelValues::sameValue },
 };
 
 void KbdSettingComponentVT49::ZelInfoReceived (int code, int a, int, void*)
 {
-    // Runs on the MIDI input thread for every code but 7: no widget is touched here.
-    if (code == 0)
-    {
-        readingKeyboard = true;
-        manager.postItemConfigRequest (0);
-        return;
-    }
-
-    if (code == 7)
-    {
-        manager.autoRedetect = true;
-        triggerAsyncUpdate();
-        return;
-    }
-
-    if (! readingKeyboard)
-        return;
-
-    switch (code)
-    {
-        case 1:
-            manager.postItemSettingRequest (1, 0, 0);
-            break;
-
-        case 16:
-            switch (a)
-            {
-                case 1:  manager.postItemSettingRequest (2, 0, 0); break;
-                case 2:  manager.postItemSettingRequest (4, 0, 0); break;
-                case 4:  manager.postItemSettingRequest (5, 0, 0); break;
-                case 5:  manager.postMidiChannelRequest(); break;
-                default: readingKeyboard = false; break;
-            }
-            break;
-
-        case 4:
-            manager.postRelativeModeRequest();
-            break;
-
-        case 14:
-            manager.postGlobalSettingRequest (5);
-            break;
-
-        case 17:
-            switch (a)
-            {
-                case 5: manager.postGlobalSettingRequest (1); break;
-                case 1: manager.postGlobalSettingRequest (7); break;
-                case 7: manager.postGlobalSettingRequest (8); break;
-                case 8:
-                    triggerAsyncUpdate();
-                    manager.postOctaveShiftRequest();
-                    break;
-                default: break;
-            }
-            break;
-
-        case 5:
-            for (int item = 99; item <= 106; ++item)
-                manager.postLedState (item, 0);
-
-            readingKeyboard = false;
-            break;
-
-        default:
-            break;
-    }
+    runPanelReadChain (manager, readingKeyboard, *this, code, a);
 }
 
 void KbdSettingComponentVT49::handleAsyncUpdate()

@@ -1,5 +1,7 @@
 #include "ModeTables.h"
 
+#include <iterator>
+
 //                                         Off    Ctl    Rel    RPN    NRPN   Dur    Pre    MMC    CTgl   NTgl   Note   Patch
 const bool sModeEnabledForWheelAndCo[12] { true,  true,  false, true,  true,  false, false, false, false, false, false, false };
 const bool sModeEnabledForPanel[12]      { true,  true,  false, false, false, false, false, false, true,  true,  true,  false };
@@ -10,14 +12,8 @@ const bool sModeEnabledForPads[12]       { true,  true,  false, false, false, fa
 
 namespace
 {
-struct IdRange
-{
-    int first, last;
-    const bool* table;
-};
-
 // Together these ranges are exactly the keys of the Orlune descriptor table.
-const IdRange orluneGroups[] {
+const ModeGroupRange orluneGroups[] {
     { 0x0B, 0x0E, sModeEnabledForWheelAndCo }, { 0x2B, 0x2E, sModeEnabledForWheelAndCo },
     { 0x40, 0x42, sModeEnabledForWheelAndCo }, { 0x4B, 0x4F, sModeEnabledForWheelAndCo },
     { 0x51, 0x52, sModeEnabledForWheelAndCo }, { 0x6B, 0x6F, sModeEnabledForWheelAndCo },
@@ -32,11 +28,16 @@ const IdRange orluneGroups[] {
 };
 } // namespace
 
-const bool* modeTableForOrluneItem (int id)
+const bool* modeTableInGroups (int id, const ModeGroupRange* groups, std::size_t count)
 {
-    for (const auto& range : orluneGroups)
-        if (id >= range.first && id <= range.last)
-            return range.table;
+    for (std::size_t i = 0; i < count; ++i)
+        if (id >= groups[i].first && id <= groups[i].last)
+            return groups[i].table;
 
     return nullptr;
+}
+
+const bool* modeTableForOrluneItem (int id)
+{
+    return modeTableInGroups (id, orluneGroups, std::size (orluneGroups));
 }

@@ -1,0 +1,91 @@
+#include "PanelSetupActions.h"
+
+#include "Dialogs.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace panelSetup
+{
+namespace
+{
+juce::File documentsFolder()
+{
+    return juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);
+}
+
+void showFileProblem (const juce::String& text)
+{
+    Dialogs::get().showMessageBox (juce::MessageBoxIconType::WarningIcon, "File Problem", text);
+}
+} // namespace
+
+void restoreDefaults (ZelManager49& manager)
+{
+    manager.resetMappingToDefault();
+
+    struct GlobalDefault
+    {
+        int index, value;
+    };
+
+    static constexpr GlobalDefault globalDefaults[] { { 5, 0 }, { 6, 0 }, { 2, 1 }, { 1, 1 }, { 7, 1 }, { 8, 60 } };
+
+    for (const auto& global : globalDefaults)
+        manager.globals[global.index] = (juce::int16) global.value;
+}
+
+void sendToKeyboard (ZelManager49& manager)
+{
+    if (! manager.connected)
+    {
+        Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
+                                       "The keyboard has not been detected, so it can't be set.");
+        return;
+    }
+
+    // Blocks the message thread until the whole setup has gone out.
+    juce::MouseCursor::showWaitCursor();
+    manager.updateKeyboard (0);
+    juce::MouseCursor::hideWaitCursor();
+}
+
+bool loadFile (ZelManager49& manager, const juce::String& pattern)
+{
+    auto file = Dialogs::get().browseForFileToOpen ("Please select the settings file you want to load...",
+                                                    documentsFolder(), pattern);
+
+    if (file == juce::File())
+        return false;
+
+    if (! manager.loadSettings (file))
+    {
+        showFileProblem ("The settings file can't be read, so nothing has been loaded.");
+        return false;
+    }
+
+    return true;
+}
+
+void saveFile (ZelManager49& manager, const juce::String& title, const juce::String& pattern,
+               const juce::String& extension, bool (ZelManager49::*write) (juce::File&) const,
+               const juce::String& failureText)
+{
+    const auto chosen = Dialogs::get().browseForFileToSave (title, documentsFolder(), pattern, true);
+
+    if (chosen == juce::File())
+        return;
+
+    auto file = chosen.withFileExtension (extension);
+
+    // The chooser warned about the name chosen; a new extension can make it another, existing file.
+    if (file != chosen && file.exists()
+        && ! Dialogs::get().showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
+                                             "There's already a file called: " + file.getFullPathName()
+                                                 + "\n\nAre you sure you want to overwrite it?",
+                                             "Overwrite", "Cancel"))
+        return;
+
+    if (! (manager.*write) (file))
+        showFileProblem (failureText);
+}
+} // namespace panelSetup
