@@ -19,37 +19,13 @@ enum Index
 };
 } // namespace ui49
 
-/** The simulated keyboard on virtual time, and an earlier panel that finds it. */
-struct EarlierKeyboardRig
+/** The simulated earlier keyboard, and an earlier panel that finds it. */
+struct EarlierKeyboardRig : PanelKeyboardRig<KbdSettingComponent49>
 {
-    VirtualClock clock;
-    SimMidiPorts ports { clock };
-    SimulatedKeyboard keyboard { ports, "Quillary MIDI Out", "Quillary MIDI In" };
-    std::unique_ptr<KbdSettingComponent49> panel;
-
-    /** The messages that the keyboard received, identity request excluded. */
-    std::vector<juce::MidiMessage> protocolReceived() const;
-
-    /** The number of LED set messages for items 99 to 106 received so far. */
-    int ledsSwitchedOff() const;
-
-    /** Builds the panel and runs until the read chain has switched the LEDs off. */
-    bool readKeyboard();
+    EarlierKeyboardRig() : PanelKeyboardRig ("Quillary") {}
 };
 
-/** The earlier panel with no MIDI port at all: detection finds nothing and reports nothing. */
-struct EarlierNoPortsRig
-{
-    VirtualClock clock;
-    SimMidiPorts ports { clock };
-    KbdSettingComponent49 panel { ports, clock };
-};
-
-/** Calls the panel's handler as a click on one of its buttons does. */
-inline void click (KbdSettingComponent49& panel, int index)
-{
-    panel.buttonClicked (&widget<juce::Button> (panel, index));
-    flushMessages();
-}
+/** The earlier panel with no MIDI port at all. */
+using EarlierNoPortsRig = PanelNoPortsRig<KbdSettingComponent49>;
 
 inline const juce::String notDetected = "The keyboard has not been detected. Please correct the problem and try again.";

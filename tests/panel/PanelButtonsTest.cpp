@@ -4,13 +4,6 @@
 
 namespace
 {
-void click (KbdSettingComponentVT49& panel, int index)
-{
-    // Calls the handler as a click does; the chart button is hidden, so it cannot be clicked.
-    panel.buttonClicked (&widget<juce::Button> (panel, index));
-    flushMessages();
-}
-
 juce::File documents()
 {
     return juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);

@@ -33,7 +33,7 @@ bool runUntil (const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
-std::vector<juce::MidiMessage> KeyboardRig::protocolReceived() const
+std::vector<juce::MidiMessage> protocolReceived (const SimulatedKeyboard& keyboard)
 {
     std::vector<juce::MidiMessage> messages;
 
@@ -44,24 +44,16 @@ std::vector<juce::MidiMessage> KeyboardRig::protocolReceived() const
     return messages;
 }
 
-int KeyboardRig::ledsSwitchedOff() const
+int ledsSwitchedOff (const SimulatedKeyboard& keyboard)
 {
     int count = 0;
 
-    for (const auto& m : protocolReceived())
+    for (const auto& m : protocolReceived (keyboard))
         for (int led = 99; led <= 106; ++led)
             if (sameBytes (m, ZelMidiMessage49::LedStateSet (led, 0)))
                 ++count;
 
     return count;
-}
-
-bool KeyboardRig::readKeyboard()
-{
-    panel = std::make_unique<KbdSettingComponentVT49> (ports, clock);
-    const bool read = runUntil ([this] { return ledsSwitchedOff() == 8 && ports.waitUntilIdle (100); });
-    flushMessages();
-    return read;
 }
 
 juce::Image paintPanel (juce::Component& panel)

@@ -119,31 +119,63 @@ private:
     Dialogs::ScopedOverride scope;
 };
 
-/** The simulated keyboard on virtual time, and a panel that finds it. */
-struct KeyboardRig
+/** The messages that the keyboard received, identity request excluded. */
+std::vector<juce::MidiMessage> protocolReceived (const SimulatedKeyboard& keyboard);
+
+/** The number of LED set messages for items 99 to 106 that the keyboard received so far. */
+int ledsSwitchedOff (const SimulatedKeyboard& keyboard);
+
+/** The simulated keyboard named `keyboardName` on virtual time, and a panel that finds it. */
+template <typename Panel>
+struct PanelKeyboardRig
 {
+    explicit PanelKeyboardRig (const juce::String& keyboardName)
+        : keyboard { ports, keyboardName + " MIDI Out", keyboardName + " MIDI In" }
+    {
+    }
+
     VirtualClock clock;
     SimMidiPorts ports { clock };
-    SimulatedKeyboard keyboard { ports, "Orlune MIDI Out", "Orlune MIDI In" };
-    std::unique_ptr<KbdSettingComponentVT49> panel;
+    SimulatedKeyboard keyboard;
+    std::unique_ptr<Panel> panel;
 
-    /** The messages that the keyboard received, identity request excluded. */
-    std::vector<juce::MidiMessage> protocolReceived() const;
-
-    /** The number of LED set messages for items 99 to 106 received so far. */
-    int ledsSwitchedOff() const;
+    std::vector<juce::MidiMessage> protocolReceived() const { return ::protocolReceived (keyboard); }
+    int ledsSwitchedOff() const { return ::ledsSwitchedOff (keyboard); }
 
     /** Builds the panel and runs until the read chain has switched the LEDs off. */
-    bool readKeyboard();
+    bool readKeyboard()
+    {
+        panel = std::make_unique<Panel> (ports, clock);
+        const bool read = runUntil ([this] { return ledsSwitchedOff() == 8 && ports.waitUntilIdle (100); });
+        flushMessages();
+        return read;
+    }
 };
 
-/** The same panel with no MIDI port at all: detection finds nothing and reports nothing. */
-struct NoPortsRig
+/** A panel with no MIDI port at all: detection finds nothing and reports nothing. */
+template <typename Panel>
+struct PanelNoPortsRig
 {
     VirtualClock clock;
     SimMidiPorts ports { clock };
-    KbdSettingComponentVT49 panel { ports, clock };
+    Panel panel { ports, clock };
 };
+
+/** The simulated Orlune, and an Orlune panel that finds it. */
+struct KeyboardRig : PanelKeyboardRig<KbdSettingComponentVT49>
+{
+    KeyboardRig() : PanelKeyboardRig ("Orlune") {}
+};
+
+using NoPortsRig = PanelNoPortsRig<KbdSettingComponentVT49>;
+
+/** Calls the panel's handler as a click on one of its buttons does. */
+template <typename Panel>
+void click (Panel& panel, int index)
+{
+    panel.buttonClicked (&widget<juce::Button> (panel, index));
+    flushMessages();
+}
 
 juce::Image paintPanel (juce::Component& panel);
 
