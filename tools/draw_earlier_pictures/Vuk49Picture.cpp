@@ -71,24 +71,9 @@ const juce::Colour kLit (0xffd8892a);
 
 R box (float x, float y, float w, float h) { return { x, y, w, h }; }
 
-void drawBackground (juce::Graphics& g)
-{
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xfff2f2f2), 0.0f, 0.0f,
-                                             juce::Colour (0xffd6d6d6), 0.0f, (float) kHeight, false));
-    g.fillAll();
-}
-
 void drawBody (juce::Graphics& g)
 {
-    const R body (4, 5, 1055, 187);
-
-    g.setColour (juce::Colours::black.withAlpha (0.3f));
-    g.fillRoundedRectangle (body.translated (2.0f, 3.0f), 10.0f);
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3a3d42), 0.0f, body.getY(),
-                                             juce::Colour (0xff1a1b1e), 0.0f, body.getBottom(), false));
-    g.fillRoundedRectangle (body, 10.0f);
-    g.setColour (juce::Colour (0xff5d6168));
-    g.drawRoundedRectangle (body.reduced (0.5f), 10.0f, 1.0f);
+    PanelArt::drawCase (g, box (4, 5, 1055, 187), { 2.0f, 3.0f }, 10.0f);
 
     // The strip between the controls and the keys.
     g.setColour (juce::Colour (0xff101113));
@@ -194,11 +179,7 @@ void drawBackPanel (juce::Graphics& g)
     g.drawLine (283.0f, 250.0f, 396.0f, 250.0f, 0.7f);
 
     // The rest of the back panel, for orientation only.
-    const R usb (482, 230, 16, 15);
-    g.setColour (juce::Colour (0xffc9ccd0));
-    g.fillRoundedRectangle (usb, 1.5f);
-    g.setColour (juce::Colour (0xff0b0b0c));
-    g.fillRoundedRectangle (usb.reduced (3.0f, 3.0f), 1.0f);
+    PanelArt::drawUsbPort (g, box (482, 230, 16, 15));
     PanelArt::drawLabel (g, "USB", box (470, 214, 40, 9), 6.5f);
 
     PanelArt::drawJack (g, box (530, 229, 17, 17));
@@ -220,7 +201,7 @@ juce::Image drawVuk49Picture()
     juce::Image image (juce::Image::ARGB, kWidth, kHeight, true);
     juce::Graphics g (image);
 
-    drawBackground (g);
+    PanelArt::drawBackdrop (g, (float) kHeight);
     drawBody (g);
     PanelArt::drawKeys (g, 60.0f, 1045.0f, 118.0f, 186.0f, 29); // 49 keys from C to C
     drawDisplay (g);

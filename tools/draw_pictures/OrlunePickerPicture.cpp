@@ -81,24 +81,9 @@ const juce::Colour kBankLit (0xffd8892a);
 
 R box (float x, float y, float w, float h) { return { x, y, w, h }; }
 
-void drawBackground (juce::Graphics& g)
-{
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xfff2f2f2), 0.0f, 0.0f,
-                                             juce::Colour (0xffd6d6d6), 0.0f, 485.0f, false));
-    g.fillAll();
-}
-
 void drawBody (juce::Graphics& g)
 {
-    const R body (40, 28, 944, 232);
-
-    g.setColour (juce::Colours::black.withAlpha (0.3f));
-    g.fillRoundedRectangle (body.translated (3.0f, 4.0f), 14.0f);
-    g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3a3d42), 0.0f, body.getY(),
-                                             juce::Colour (0xff1a1b1e), 0.0f, body.getBottom(), false));
-    g.fillRoundedRectangle (body, 14.0f);
-    g.setColour (juce::Colour (0xff5d6168));
-    g.drawRoundedRectangle (body.reduced (0.5f), 14.0f, 1.0f);
+    PanelArt::drawCase (g, box (40, 28, 944, 232), { 3.0f, 4.0f }, 14.0f);
 
     // Brushed strip along the front edge, above the keys.
     g.setColour (juce::Colour (0xff101113));
@@ -274,11 +259,7 @@ void drawBackPanel (juce::Graphics& g)
     g.setColour (PanelArt::labelColour().withAlpha (0.5f));
     g.drawLine (338.0f, 394.0f, 456.0f, 394.0f, 0.7f);
 
-    const R usb (548, 364, 16, 15);
-    g.setColour (juce::Colour (0xffc9ccd0));
-    g.fillRoundedRectangle (usb, 1.5f);
-    g.setColour (juce::Colour (0xff0b0b0c));
-    g.fillRoundedRectangle (usb.reduced (3.0f, 3.0f), 1.0f);
+    PanelArt::drawUsbPort (g, box (548, 364, 16, 15));
     PanelArt::drawLabel (g, "USB", box (536, 350, 40, 9), 6.5f);
 
     PanelArt::drawJack (g, box (590, 364, 16, 16));
@@ -301,7 +282,7 @@ juce::Image drawOrlunePickerPicture()
     juce::Image image (juce::Image::ARGB, 1024, 485, true);
     juce::Graphics g (image);
 
-    drawBackground (g);
+    PanelArt::drawBackdrop (g, 485.0f);
     drawBody (g);
     PanelArt::drawKeys (g, 56.0f, 968.0f, 210.0f, 254.0f, 29); // 49 keys from C to C
     drawDisplay (g);

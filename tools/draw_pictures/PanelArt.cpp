@@ -21,6 +21,24 @@ void drawLabel (juce::Graphics& g, const juce::String& text, juce::Rectangle<flo
     g.drawText (text, box, j, false);
 }
 
+void drawBackdrop (juce::Graphics& g, float height)
+{
+    g.setGradientFill (juce::ColourGradient (juce::Colour (0xfff2f2f2), 0.0f, 0.0f,
+                                             juce::Colour (0xffd6d6d6), 0.0f, height, false));
+    g.fillAll();
+}
+
+void drawCase (juce::Graphics& g, juce::Rectangle<float> body, juce::Point<float> shadowOffset, float corner)
+{
+    g.setColour (juce::Colours::black.withAlpha (0.3f));
+    g.fillRoundedRectangle (body.translated (shadowOffset.x, shadowOffset.y), corner);
+    g.setGradientFill (juce::ColourGradient (juce::Colour (0xff3a3d42), 0.0f, body.getY(),
+                                             juce::Colour (0xff1a1b1e), 0.0f, body.getBottom(), false));
+    g.fillRoundedRectangle (body, corner);
+    g.setColour (juce::Colour (0xff5d6168));
+    g.drawRoundedRectangle (body.reduced (0.5f), corner, 1.0f);
+}
+
 void drawKnob (juce::Graphics& g, juce::Rectangle<float> box, float pointerAngle)
 {
     const auto centre = box.getCentre();
@@ -160,6 +178,14 @@ void drawJack (juce::Graphics& g, juce::Rectangle<float> box)
     g.drawEllipse (ring, 0.7f);
     g.setColour (juce::Colour (0xff08080a));
     g.fillEllipse (ring.reduced (r * 0.42f));
+}
+
+void drawUsbPort (juce::Graphics& g, juce::Rectangle<float> box)
+{
+    g.setColour (juce::Colour (0xffc9ccd0));
+    g.fillRoundedRectangle (box, 1.5f);
+    g.setColour (juce::Colour (0xff0b0b0c));
+    g.fillRoundedRectangle (box.reduced (3.0f, 3.0f), 1.0f);
 }
 
 void drawPanelArea (juce::Graphics& g, juce::Rectangle<float> box, float corner)

@@ -13,6 +13,12 @@ juce::Font labelFont (float height, bool bold = false);
 void drawLabel (juce::Graphics& g, const juce::String& text, juce::Rectangle<float> box,
                 float height = 7.5f, juce::Justification j = juce::Justification::centred);
 
+/** The light backdrop behind the keyboard, fading down over the given height. */
+void drawBackdrop (juce::Graphics& g, float height);
+
+/** The keyboard's dark case with its drop shadow. */
+void drawCase (juce::Graphics& g, juce::Rectangle<float> body, juce::Point<float> shadowOffset, float corner);
+
 /** A rotary knob, its pointer at the given angle (radians, clockwise from 12 o'clock). */
 void drawKnob (juce::Graphics& g, juce::Rectangle<float> box, float pointerAngle);
 
@@ -33,6 +39,9 @@ void drawWheel (juce::Graphics& g, juce::Rectangle<float> slot, juce::Rectangle<
 
 /** A jack socket in a metal ring. */
 void drawJack (juce::Graphics& g, juce::Rectangle<float> box);
+
+/** A USB port: a light shell round its dark opening. */
+void drawUsbPort (juce::Graphics& g, juce::Rectangle<float> box);
 
 /** A dark, bevelled panel area. */
 void drawPanelArea (juce::Graphics& g, juce::Rectangle<float> box, float corner);
