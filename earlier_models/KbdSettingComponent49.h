@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KbdCtrlDescriptor.h"
+#include "PanelModelBoxes.h"
 #include "VUK49CtrlPickerComponent.h"
 #include "ZelManager49.h"
 #include "ZelManagerListener.h"
@@ -80,14 +81,7 @@ public:
     ZelManager49& getManager() noexcept { return manager; }
 
 private:
-    /** A combo box tied to one global setting or item parameter. */
-    struct ModelBox
-    {
-        std::unique_ptr<juce::ComboBox> KbdSettingComponent49::*box;
-        int index;  // the global setting or the item parameter
-        int (*valueToItemIndex) (int value);
-        int (*itemIndexToValue) (int itemIndex);
-    };
+    using ModelBox = PanelModelBox<KbdSettingComponent49>;
 
     static const ModelBox globalBoxes[6];
     static const ModelBox parameterBoxes[5];

@@ -63,10 +63,7 @@ void KbdSettingComponent49::reloadGUIforCurrentItem()
     if (entry != descriptors.end())
         nameEditor->setText (entry->second.name, true);
 
-    // Values that a box cannot show leave it without a selection.
-    for (const auto& row : parameterBoxes)
-        (this->*row.box)->setSelectedItemIndex (row.valueToItemIndex (manager.getParamForItem (row.index, currentItem)),
-                                                juce::sendNotification);
+    showModelBoxes (*this, parameterBoxes, [this] (int index) { return manager.getParamForItem (index, currentItem); });
 
     enableModesForItem (currentItem);
 }
@@ -79,14 +76,9 @@ void KbdSettingComponent49::comboBoxChanged (juce::ComboBox* box)
 
 void KbdSettingComponent49::storeParameterBox (juce::ComboBox* box)
 {
-    for (const auto& row : parameterBoxes)
+    storeModelBox (*this, parameterBoxes, box, [this] (int index, int value)
     {
-        if ((this->*row.box).get() == box)
-        {
-            if (currentItem >= 0)
-                manager.setParamForItem (row.index, currentItem, row.itemIndexToValue (box->getSelectedItemIndex()));
-
-            return;
-        }
-    }
+        if (currentItem >= 0)
+            manager.setParamForItem (index, currentItem, value);
+    });
 }

@@ -31,21 +31,13 @@ void KbdSettingComponent49::handleAsyncUpdate()
 void KbdSettingComponent49::showGlobals()
 {
     // Each box reports back through comboBoxChanged, storing what it shows.
-    for (const auto& row : globalBoxes)
-        (this->*row.box)->setSelectedItemIndex (row.valueToItemIndex (manager.globals[row.index]),
-                                                juce::sendNotification);
+    showModelBoxes (*this, globalBoxes, [this] (int index) { return (int) manager.globals[index]; });
 }
 
 bool KbdSettingComponent49::storeGlobalBox (juce::ComboBox* box)
 {
-    for (const auto& row : globalBoxes)
+    return storeModelBox (*this, globalBoxes, box, [this] (int index, int value)
     {
-        if ((this->*row.box).get() == box)
-        {
-            manager.globals[row.index] = (juce::int16) row.itemIndexToValue (box->getSelectedItemIndex());
-            return true;
-        }
-    }
-
-    return false;
+        manager.globals[index] = (juce::int16) value;
+    });
 }

@@ -39,9 +39,7 @@ void KbdSettingComponentVT49::handleAsyncUpdate()
 
 void KbdSettingComponentVT49::updateGlobalUI()
 {
-    for (const auto& row : globalBoxes)
-        (this->*row.box)->setSelectedItemIndex (row.valueToItemIndex (manager.globals[row.index]),
-                                                juce::sendNotification);
+    showModelBoxes (*this, globalBoxes, [this] (int index) { return (int) manager.globals[index]; });
 
     firmwareEditor->setText (firmwareText (manager.firmwareRevision[0], manager.firmwareRevision[1],
                                            manager.firmwareRevision[2], manager.firmwareRevision[3]),
@@ -50,14 +48,8 @@ void KbdSettingComponentVT49::updateGlobalUI()
 
 bool KbdSettingComponentVT49::storeGlobalBox (juce::ComboBox* box)
 {
-    for (const auto& row : globalBoxes)
+    return storeModelBox (*this, globalBoxes, box, [this] (int index, int value)
     {
-        if ((this->*row.box).get() == box)
-        {
-            manager.globals[row.index] = (juce::int16) row.itemIndexToValue (box->getSelectedItemIndex());
-            return true;
-        }
-    }
-
-    return false;
+        manager.globals[index] = (juce::int16) value;
+    });
 }
