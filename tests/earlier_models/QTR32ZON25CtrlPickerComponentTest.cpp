@@ -1,4 +1,5 @@
 #include "../editor/ImageProbe.h"
+#include "../editor/PickerProbe.h"
 #include "QTR32CtrlPickerComponent.h"
 #include "QxNCtrlPickerButton.h"
 #include "ZON25CtrlPickerComponent.h"
@@ -124,19 +125,8 @@ struct ZON25
     }
 };
 
-struct MessageLog : public juce::ActionListener
-{
-    juce::StringArray messages;
-    void actionListenerCallback (const juce::String& message) override { messages.add (message); }
-};
-
-bool waitUntil (const std::function<bool()>& done)
-{
-    const auto end = juce::Time::getMillisecondCounter() + 2000;
-    while (! done() && juce::Time::getMillisecondCounter() < end)
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
-    return done();
-}
+using PickerProbe::MessageLog;
+using PickerProbe::waitUntil;
 
 template <typename Model>
 class SmallPicker : public ::testing::Test
@@ -152,7 +142,7 @@ protected:
     }
     void TearDown() override { picker.removeActionListener (&log); }
 
-    juce::Button& row (int n) { return *dynamic_cast<juce::Button*> (picker.getChildComponent (n - 1)); }
+    juce::Button& row (int n) { return PickerProbe::widget (picker, n); }
     juce::Button& shift() { return row (Model::shiftRow); }
 
     /** Clicks through the message loop and waits until `expected` messages in all have arrived. */
@@ -172,13 +162,7 @@ protected:
 
     juce::Image picture() { return juce::ImageCache::getFromMemory (Model::png(), Model::pngSize()); }
 
-    juce::Image render()
-    {
-        auto image = ImageProbe::blank (picker.getWidth(), picker.getHeight());
-        juce::Graphics g (image);
-        picker.paintEntireComponent (g, true);
-        return image;
-    }
+    juce::Image render() { return PickerProbe::render (picker); }
 
     /** The ids that the control widgets broadcast, with Shift off or on. */
     std::set<short> broadcastIds()

@@ -1,4 +1,5 @@
 #include "../editor/ImageProbe.h"
+#include "../editor/PickerProbe.h"
 #include "QxNCtrlPickerButton.h"
 #include "VUK49CtrlPickerComponent.h"
 
@@ -8,11 +9,7 @@ namespace
 {
 constexpr int kButtons = 53;
 
-struct MessageLog : public juce::ActionListener
-{
-    juce::StringArray messages;
-    void actionListenerCallback (const juce::String& message) override { messages.add (message); }
-};
+using PickerProbe::MessageLog;
 
 juce::Image embeddedPicture()
 {
@@ -29,25 +26,16 @@ struct Vuk49PickerFixture : public ::testing::Test
     void TearDown() override { picker.removeActionListener (&log); }
 
     /** Buttons count from 1 in the order of the picker's table. */
-    juce::Button& button (int n) { return *dynamic_cast<juce::Button*> (picker.getChildComponent (n - 1)); }
+    juce::Button& button (int n) { return PickerProbe::widget (picker, n); }
 
     /** Clicks through the message loop and waits until `expected` messages in all have arrived. */
     bool click (int n, int expected)
     {
         button (n).triggerClick();
-        const auto end = juce::Time::getMillisecondCounter() + 2000;
-        while (log.messages.size() < expected && juce::Time::getMillisecondCounter() < end)
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
-        return log.messages.size() >= expected;
+        return PickerProbe::waitUntil ([&] { return log.messages.size() >= expected; });
     }
 
-    juce::Image render()
-    {
-        auto image = ImageProbe::blank (picker.getWidth(), picker.getHeight());
-        juce::Graphics g (image);
-        picker.paintEntireComponent (g, true);
-        return image;
-    }
+    juce::Image render() { return PickerProbe::render (picker); }
 
     int selectedButton()
     {

@@ -1,5 +1,6 @@
 #include "ImageProbe.h"
 #include "OrluneDescriptors.h"
+#include "PickerProbe.h"
 #include "QxNCtrlPickerButton.h"
 #include "QxNCtrlPickerKnob.h"
 #include "VT49CtrlPickerComponent.h"
@@ -11,11 +12,7 @@ namespace
 constexpr int kControls = 65;
 constexpr int kShiftRow = 66;
 
-struct MessageLog : public juce::ActionListener
-{
-    juce::StringArray messages;
-    void actionListenerCallback (const juce::String& message) override { messages.add (message); }
-};
+using PickerProbe::MessageLog;
 
 struct PickerFixture : public ::testing::Test
 {
@@ -26,17 +23,14 @@ struct PickerFixture : public ::testing::Test
     void TearDown() override { picker.removeActionListener (&log); }
 
     /** Widget rows count from 1 in the order of the picker's table; row 66 is Shift. */
-    juce::Button& row (int n) { return *dynamic_cast<juce::Button*> (picker.getChildComponent (n - 1)); }
+    juce::Button& row (int n) { return PickerProbe::widget (picker, n); }
     juce::Button& shift() { return row (kShiftRow); }
 
     /** Clicks through the message loop and waits until `expected` messages in all have arrived. */
     bool click (int n, int expected)
     {
         row (n).triggerClick();
-        const auto end = juce::Time::getMillisecondCounter() + 2000;
-        while (log.messages.size() < expected && juce::Time::getMillisecondCounter() < end)
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
-        return log.messages.size() >= expected;
+        return PickerProbe::waitUntil ([&] { return log.messages.size() >= expected; });
     }
 
     /** Clicks Shift and waits for the click itself to be handled. */
@@ -44,18 +38,10 @@ struct PickerFixture : public ::testing::Test
     {
         const bool before = shift().getToggleState();
         shift().triggerClick();
-        const auto end = juce::Time::getMillisecondCounter() + 2000;
-        while (shift().getToggleState() == before && juce::Time::getMillisecondCounter() < end)
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+        PickerProbe::waitUntil ([&] { return shift().getToggleState() != before; });
     }
 
-    juce::Image render()
-    {
-        auto image = ImageProbe::blank (picker.getWidth(), picker.getHeight());
-        juce::Graphics g (image);
-        picker.paintEntireComponent (g, true);
-        return image;
-    }
+    juce::Image render() { return PickerProbe::render (picker); }
 
     std::set<short> carriedIds()
     {
