@@ -58,8 +58,6 @@ const panelWidgets::Row widgetRows[] {
     { "save button", "Save...", { 948, 91, 78, 20 }, 0 },
     { "chart button", "Chart...", { 948, 115, 78, 20 }, 0 },
 };
-
-constexpr int widgetCount = (int) std::size (widgetRows);
 } // namespace
 
 //==============================================================================
@@ -108,15 +106,7 @@ KbdSettingComponent49::KbdSettingComponent49()
 KbdSettingComponent49::KbdSettingComponent49 (MidiPorts& ports, Clock& clock)
     : manager (nullptr, ports, clock)
 {
-    const panelWidgets::Owner owner { *this, *this,
-                                      { defaultBtn_inactive_png, defaultBtn_inactive_pngSize },
-                                      { defaultBtn_hover_png, defaultBtn_hover_pngSize },
-                                      { defaultBtn_push_png, defaultBtn_push_pngSize },
-                                      { sendBtn_inactive_png, sendBtn_inactive_pngSize },
-                                      { sendBtn_hover_png, sendBtn_hover_pngSize },
-                                      { sendBtn_push_png, sendBtn_push_pngSize } };
-
-    panelWidgets::build (*this, widgetRows, widgetCount, owner, [this] (auto&& fn) { forEachWidget (fn); });
+    panelWidgets::build (*this, widgetRows, panelWidgets::ownerOf (*this), [this] (auto&& fn) { forEachWidget (fn); });
 
     setSize (1063, 460);
 

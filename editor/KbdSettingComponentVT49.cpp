@@ -60,8 +60,6 @@ const panelWidgets::Row widgetRows[] {
     { "new label", "Firmware revision:", { 451, 142, 130, 24 }, 0 },
     { "firmware revision", "Not detected yet", { 582, 140, 133, 24 }, 0, Items::none, nullptr, Variant::readOnly },
 };
-
-constexpr int widgetCount = (int) std::size (widgetRows);
 } // namespace
 
 //==============================================================================
@@ -113,15 +111,7 @@ KbdSettingComponentVT49::KbdSettingComponentVT49()
 KbdSettingComponentVT49::KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock)
     : manager (nullptr, ports, clock)
 {
-    const panelWidgets::Owner owner { *this, *this,
-                                      { defaultBtn_inactive_png, defaultBtn_inactive_pngSize },
-                                      { defaultBtn_hover_png, defaultBtn_hover_pngSize },
-                                      { defaultBtn_push_png, defaultBtn_push_pngSize },
-                                      { sendBtn_inactive_png, sendBtn_inactive_pngSize },
-                                      { sendBtn_hover_png, sendBtn_hover_pngSize },
-                                      { sendBtn_push_png, sendBtn_push_pngSize } };
-
-    panelWidgets::build (*this, widgetRows, widgetCount, owner, [this] (auto&& fn) { forEachWidget (fn); });
+    panelWidgets::build (*this, widgetRows, panelWidgets::ownerOf (*this), [this] (auto&& fn) { forEachWidget (fn); });
 
     setSize (1024, 660);
 

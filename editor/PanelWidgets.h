@@ -2,6 +2,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <cstddef>
 #include <memory>
 
 /** The settings panels' widgets as data: each panel lists one row per widget,
@@ -62,6 +63,20 @@ struct Owner
     Picture sendNormal, sendOver, sendDown;
 };
 
+/** A panel as owner: it listens to its boxes and buttons, and its class holds
+    the button pictures. */
+template <typename Panel>
+Owner ownerOf (Panel& panel)
+{
+    return { panel, panel,
+             { Panel::defaultBtn_inactive_png, Panel::defaultBtn_inactive_pngSize },
+             { Panel::defaultBtn_hover_png, Panel::defaultBtn_hover_pngSize },
+             { Panel::defaultBtn_push_png, Panel::defaultBtn_push_pngSize },
+             { Panel::sendBtn_inactive_png, Panel::sendBtn_inactive_pngSize },
+             { Panel::sendBtn_hover_png, Panel::sendBtn_hover_pngSize },
+             { Panel::sendBtn_push_png, Panel::sendBtn_push_pngSize } };
+}
+
 void create (std::unique_ptr<juce::GroupComponent>& w, const Row& row);
 void create (std::unique_ptr<juce::Label>& w, const Row& row);
 void create (std::unique_ptr<juce::ComboBox>& w, const Row& row);
@@ -90,10 +105,10 @@ void configure (Picker&, const Row&, const Owner&)
 
 /** Creates, shows and sets up each widget that `forEachWidget` hands over, the
     n-th from rows[n]. */
-template <typename ForEachWidget>
-void build (juce::Component& panel, const Row* rows, int count, const Owner& owner, ForEachWidget&& forEachWidget)
+template <std::size_t count, typename ForEachWidget>
+void build (juce::Component& panel, const Row (&rows)[count], const Owner& owner, ForEachWidget&& forEachWidget)
 {
-    int row = 0;
+    std::size_t row = 0;
 
     forEachWidget ([&] (auto& widget)
     {
@@ -110,17 +125,18 @@ void build (juce::Component& panel, const Row* rows, int count, const Owner& own
     });
 
     jassert (row == count);
-    juce::ignoreUnused (count);
 }
 
 /** Puts each widget that still exists at its row's fixed place. */
-template <typename ForEachWidget>
-void place (const Row* rows, ForEachWidget&& forEachWidget)
+template <std::size_t count, typename ForEachWidget>
+void place (const Row (&rows)[count], ForEachWidget&& forEachWidget)
 {
-    int row = 0;
+    std::size_t row = 0;
 
     forEachWidget ([&] (auto& widget)
     {
+        jassert (row < count);
+
         if (widget != nullptr)
             widget->setBounds (rows[row].bounds);
 
