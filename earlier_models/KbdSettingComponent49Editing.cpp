@@ -1,6 +1,7 @@
 #include "KbdSettingComponent49.h"
 
 #include "ModeTables.h"
+#include "PanelItemSelection.h"
 #include "PanelValueMaps.h"
 
 #include <iterator>
@@ -34,34 +35,21 @@ const KbdSettingComponent49::ModelBox KbdSettingComponent49::parameterBoxes[5] {
 
 void KbdSettingComponent49::enableModesForItem (int id)
 {
-    const bool* enabled = modeTableInGroups (id, controlGroups, std::size (controlGroups));
-
-    if (enabled == nullptr)
-        return;
-
-    for (int k = 1; k <= 12; ++k)
-        modeCombo->setItemEnabled (k, enabled[k - 1]);
+    panelSelection::enableModes (*modeCombo, modeTableInGroups (id, controlGroups, std::size (controlGroups)));
 }
 
 void KbdSettingComponent49::actionListenerCallback (const juce::String& message)
 {
-    // Every hexadecimal digit counts, everything else is skipped: "0x40" is 0x40.
-    const int item = message.getHexValue32();
-
-    if (descriptors.count (panelValues::descriptorKey (item)) == 0)
-        return;
-
-    currentItem = item;
-    reloadGUIforCurrentItem();
+    if (const auto item = panelSelection::pickedItem (message, descriptors))
+    {
+        currentItem = *item;
+        reloadGUIforCurrentItem();
+    }
 }
 
 void KbdSettingComponent49::reloadGUIforCurrentItem()
 {
-    const auto entry = descriptors.find (panelValues::descriptorKey (currentItem));
-    jassert (entry != descriptors.end());
-
-    if (entry != descriptors.end())
-        nameEditor->setText (entry->second.name, true);
+    panelSelection::showName (*nameEditor, descriptors, currentItem);
 
     showModelBoxes (*this, parameterBoxes, [this] (int index) { return manager.getParamForItem (index, currentItem); });
 

@@ -2,6 +2,7 @@
 
 #include "ModeTables.h"
 #include "OrluneDescriptors.h"
+#include "PanelItemSelection.h"
 #include "PanelValueMaps.h"
 
 // In the order in which reloadGUIforCurrentItem shows them.
@@ -20,34 +21,21 @@ std::map<short, KbdCtrlDescriptor> KbdSettingComponentVT49::getAllDescriptors()
 
 void KbdSettingComponentVT49::enableModesForItem (int id)
 {
-    const bool* enabled = modeTableForOrluneItem (id);
-
-    if (enabled == nullptr)
-        return;
-
-    for (int k = 1; k <= 12; ++k)
-        modeCombo->setItemEnabled (k, enabled[k - 1]);
+    panelSelection::enableModes (*modeCombo, modeTableForOrluneItem (id));
 }
 
 void KbdSettingComponentVT49::actionListenerCallback (const juce::String& message)
 {
-    // Every hexadecimal digit counts, everything else is skipped: "0x40" is 0x40.
-    const int item = message.getHexValue32();
-
-    if (descriptors.count (panelValues::descriptorKey (item)) == 0)
-        return;
-
-    currentItem = item;
-    reloadGUIforCurrentItem();
+    if (const auto item = panelSelection::pickedItem (message, descriptors))
+    {
+        currentItem = *item;
+        reloadGUIforCurrentItem();
+    }
 }
 
 void KbdSettingComponentVT49::reloadGUIforCurrentItem()
 {
-    const auto entry = descriptors.find (panelValues::descriptorKey (currentItem));
-    jassert (entry != descriptors.end());
-
-    if (entry != descriptors.end())
-        nameEditor->setText (entry->second.name, true);
+    panelSelection::showName (*nameEditor, descriptors, currentItem);
 
     showModelBoxes (*this, parameterBoxes, [this] (int index) { return manager.getParamForItem (index, currentItem); });
 
