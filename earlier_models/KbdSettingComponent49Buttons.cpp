@@ -11,13 +11,9 @@ void KbdSettingComponent49::buttonClicked (juce::Button* b)
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        panelSetup::saveFile (manager, "Please select the settings file where to save...", "*.vuk49", "vuk49",
-                              &ZelManager49::saveSettings,
-                              "The settings file can't be written. Please choose another place and try again.");
+        panelSetup::saveSettingsFile (manager, "*.vuk49");
     else if (b == chartButton.get())
-        panelSetup::saveFile (manager, "Please select the chart file...", "*.html", "html",
-                              &ZelManager49::generateChart,
-                              "The chart file can't be written. Please choose another place and try again.");
+        panelSetup::saveChartFile (manager);
 }
 
 void KbdSettingComponent49::restoreDefaults()

@@ -1,7 +1,7 @@
 #include "KbdSettingComponent49.h"
 
-#include "Dialogs.h"
 #include "PanelReadChain.h"
+#include "PanelSetupActions.h"
 #include "PanelValueMaps.h"
 
 // In the order in which the panel shows them.
@@ -24,8 +24,7 @@ void KbdSettingComponent49::handleAsyncUpdate()
     if (manager.connected)
         showGlobals();
     else
-        Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
-                                       "The keyboard has not been detected. Please correct the problem and try again.");
+        panelSetup::showKeyboardNotDetected();
 }
 
 void KbdSettingComponent49::showGlobals()

@@ -12,13 +12,9 @@ void KbdSettingComponentVT49::buttonClicked (juce::Button* b)
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        panelSetup::saveFile (manager, "Please select the settings file where to save...", "*.vt49", "vt49",
-                              &ZelManager49::saveSettings,
-                              "The settings file can't be written. Please choose another place and try again.");
+        panelSetup::saveSettingsFile (manager, "*.vt49");
     else if (b == chartButton.get())
-        panelSetup::saveFile (manager, "Please select the chart file...", "*.html", "html",
-                              &ZelManager49::generateChart,
-                              "The chart file can't be written. Please choose another place and try again.");
+        panelSetup::saveChartFile (manager);
     else if (b == fwButton.get())
         UpdaterRunner::Burn (manager, juce::File());
 }

@@ -1,7 +1,7 @@
 #include "KbdSettingComponentVT49.h"
 
-#include "Dialogs.h"
 #include "PanelReadChain.h"
+#include "PanelSetupActions.h"
 #include "PanelValueMaps.h"
 
 namespace
@@ -33,8 +33,7 @@ void KbdSettingComponentVT49::handleAsyncUpdate()
     if (manager.connected)
         updateGlobalUI();
     else
-        Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
-                                       "The keyboard has not been detected. Please correct the problem and try again.");
+        panelSetup::showKeyboardNotDetected();
 }
 
 void KbdSettingComponentVT49::updateGlobalUI()

@@ -17,6 +17,30 @@ void showFileProblem (const juce::String& text)
 {
     Dialogs::get().showMessageBox (juce::MessageBoxIconType::WarningIcon, "File Problem", text);
 }
+
+// Asks where to save, gives the file the pattern's extension and writes it
+// with `write`, showing `failureText` if that fails.
+void saveFile (ZelManager49& manager, const juce::String& title, const juce::String& pattern,
+               bool (ZelManager49::*write) (juce::File&) const, const juce::String& failureText)
+{
+    const auto chosen = Dialogs::get().browseForFileToSave (title, documentsFolder(), pattern, true);
+
+    if (chosen == juce::File())
+        return;
+
+    auto file = chosen.withFileExtension (pattern.fromLastOccurrenceOf (".", false, false));
+
+    // The chooser warned about the name chosen; a new extension can make it another, existing file.
+    if (file != chosen && file.exists()
+        && ! Dialogs::get().showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
+                                             "There's already a file called: " + file.getFullPathName()
+                                                 + "\n\nAre you sure you want to overwrite it?",
+                                             "Overwrite", "Cancel"))
+        return;
+
+    if (! (manager.*write) (file))
+        showFileProblem (failureText);
+}
 } // namespace
 
 void restoreDefaults (ZelManager49& manager)
@@ -66,26 +90,21 @@ bool loadFile (ZelManager49& manager, const juce::String& pattern)
     return true;
 }
 
-void saveFile (ZelManager49& manager, const juce::String& title, const juce::String& pattern,
-               const juce::String& extension, bool (ZelManager49::*write) (juce::File&) const,
-               const juce::String& failureText)
+void saveSettingsFile (ZelManager49& manager, const juce::String& pattern)
 {
-    const auto chosen = Dialogs::get().browseForFileToSave (title, documentsFolder(), pattern, true);
+    saveFile (manager, "Please select the settings file where to save...", pattern, &ZelManager49::saveSettings,
+              "The settings file can't be written. Please choose another place and try again.");
+}
 
-    if (chosen == juce::File())
-        return;
+void saveChartFile (ZelManager49& manager)
+{
+    saveFile (manager, "Please select the chart file...", "*.html", &ZelManager49::generateChart,
+              "The chart file can't be written. Please choose another place and try again.");
+}
 
-    auto file = chosen.withFileExtension (extension);
-
-    // The chooser warned about the name chosen; a new extension can make it another, existing file.
-    if (file != chosen && file.exists()
-        && ! Dialogs::get().showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
-                                             "There's already a file called: " + file.getFullPathName()
-                                                 + "\n\nAre you sure you want to overwrite it?",
-                                             "Overwrite", "Cancel"))
-        return;
-
-    if (! (manager.*write) (file))
-        showFileProblem (failureText);
+void showKeyboardNotDetected()
+{
+    Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
+                                   "The keyboard has not been detected. Please correct the problem and try again.");
 }
 } // namespace panelSetup

@@ -18,9 +18,13 @@ void sendToKeyboard (ZelManager49& manager);
     chosen or it could not be read (which the user is told). */
 bool loadFile (ZelManager49& manager, const juce::String& pattern);
 
-/** Asks where to save, gives the file `extension` and writes it with `write`,
-    showing `failureText` if that fails. */
-void saveFile (ZelManager49& manager, const juce::String& title, const juce::String& pattern,
-               const juce::String& extension, bool (ZelManager49::*write) (juce::File&) const,
-               const juce::String& failureText);
+/** Asks where to save the settings, gives the file the extension of
+    `pattern` ("*.vt49" gives "vt49") and writes it, telling the user if that fails. */
+void saveSettingsFile (ZelManager49& manager, const juce::String& pattern);
+
+/** The same for the HTML chart. */
+void saveChartFile (ZelManager49& manager);
+
+/** The box shown when detection ended, or a file was loaded, without a keyboard. */
+void showKeyboardNotDetected();
 } // namespace panelSetup
