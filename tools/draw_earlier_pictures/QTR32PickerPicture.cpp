@@ -1,4 +1,4 @@
-#include "EarlierPicture.h"
+#include "PictureTool.h"
 #include "SmallKeyboardArt.h"
 
 // The 32-key keyboard from above, 645 x 134: the control panel in the upper
@@ -113,4 +113,4 @@ juce::Image drawQTR32PickerPicture()
 }
 } // namespace
 
-ORLUNE_EARLIER_PICTURE ("qtr32_picker.png", drawQTR32PickerPicture)
+ORLUNE_PICTURE ("qtr32_picker.png", drawQTR32PickerPicture)

@@ -2,7 +2,7 @@
 // close-ups of the modulation wheel, the back-panel sockets and the drum pads
 // below. Every control lies under the bounds of its picker button.
 
-#include "EarlierPicture.h"
+#include "PictureTool.h"
 #include "PanelArt.h"
 
 namespace
@@ -217,4 +217,4 @@ juce::Image drawVuk49Picture()
 }
 } // namespace
 
-ORLUNE_EARLIER_PICTURE ("vuk49_picker.png", drawVuk49Picture)
+ORLUNE_PICTURE ("vuk49_picker.png", drawVuk49Picture)

@@ -1,4 +1,4 @@
-#include "EarlierPicture.h"
+#include "PictureTool.h"
 #include "SmallKeyboardArt.h"
 
 // The 25-key keyboard from above, 645 x 134: the control panel in the upper
@@ -90,4 +90,4 @@ juce::Image drawZON25PickerPicture()
 }
 } // namespace
 
-ORLUNE_EARLIER_PICTURE ("zon25_picker.png", drawZON25PickerPicture)
+ORLUNE_PICTURE ("zon25_picker.png", drawZON25PickerPicture)

@@ -1,60 +1,30 @@
 #include "ButtonPictures.h"
 #include "OrlunePickerPicture.h"
-
-#include <juce_events/juce_events.h>
-
-#include <iostream>
+#include "PictureTool.h"
 
 namespace
 {
-struct ButtonPicture
-{
-    const char* file;
-    int width;
-    const char* caption;
-    bool lighter;
-};
-
 constexpr int kButtonHeight = 29;
 
-constexpr ButtonPicture kButtons[] = {
-    { "defaultBtn_hover.png", 101, "Default Values", false },
-    { "defaultBtn_push.png", 101, "Default Values", true },
-    { "sendBtn_inactive.png", 117, "Send to Keyboard", false },
-    { "sendBtn_hover.png", 117, "Send to Keyboard", true },
-    { "sendBtn_push.png", 117, "Send to Keyboard", true },
-};
-
-bool writePng (const juce::Image& image, const juce::File& file)
+juce::Image drawDefaultButton (bool lighter)
 {
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    juce::PNGImageFormat png;
+    return drawButtonPicture (101, kButtonHeight, "Default Values", lighter);
+}
 
-    if (! out.openedOk() || ! png.writeImageToStream (image, out))
-    {
-        std::cerr << "cannot write " << file.getFullPathName() << "\n";
-        return false;
-    }
-
-    std::cout << file.getFullPathName() << "\n";
-    return true;
+juce::Image drawSendButton (bool lighter)
+{
+    return drawButtonPicture (117, kButtonHeight, "Send to Keyboard", lighter);
 }
 } // namespace
 
+ORLUNE_PICTURE ("orlune49_picker.png", drawOrlunePickerPicture)
+ORLUNE_PICTURE ("defaultBtn_hover.png", [] { return drawDefaultButton (false); })
+ORLUNE_PICTURE ("defaultBtn_push.png", [] { return drawDefaultButton (true); })
+ORLUNE_PICTURE ("sendBtn_inactive.png", [] { return drawSendButton (false); })
+ORLUNE_PICTURE ("sendBtn_hover.png", [] { return drawSendButton (true); })
+ORLUNE_PICTURE ("sendBtn_push.png", [] { return drawSendButton (true); })
+
 int main (int argc, char** argv)
 {
-    juce::ScopedJuceInitialiser_GUI framework;
-
-    const juce::File folder (argc > 1 ? juce::File::getCurrentWorkingDirectory().getChildFile (argv[1])
-                                      : juce::File (ORLUNE_RESOURCES_DIR));
-    folder.createDirectory();
-
-    bool ok = writePng (drawOrlunePickerPicture(), folder.getChildFile ("orlune49_picker.png"));
-
-    for (const auto& b : kButtons)
-        ok = writePng (drawButtonPicture (b.width, kButtonHeight, b.caption, b.lighter),
-                       folder.getChildFile (b.file)) && ok;
-
-    return ok ? 0 : 1;
+    return PictureTool::writeRegisteredPictures (argc, argv, juce::File (ORLUNE_RESOURCES_DIR));
 }
