@@ -11,7 +11,7 @@ constexpr int kControlRadioGroup = 1;
 }
 
 juce::Button* addButtons (juce::Component& parent, juce::Button::Listener& listener,
-                          const Row* rows, size_t numRows,
+                          const CtrlPickerWidgets::PickerRow* rows, size_t numRows,
                           std::vector<std::unique_ptr<juce::Button>>& widgets)
 {
     juce::Button* shift = nullptr;
@@ -24,7 +24,7 @@ juce::Button* addButtons (juce::Component& parent, juce::Button::Listener& liste
         CtrlPickerWidgets::setUp (*widget, listener, row.text, row.tooltip);
 
         // Shift is in no radio group: it toggles on its own, apart from the selection.
-        if (row.isShift)
+        if (row.kind == CtrlPickerWidgets::WidgetKind::shift)
             shift = widget.get();
         else
             widget->setRadioGroupId (kControlRadioGroup);

@@ -1,32 +1,26 @@
 #pragma once
 
+#include "CtrlPickerWidgets.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
 #include <vector>
 
-/** The earlier keyboards' pickers are all made of plain picker buttons, built
-    from one kind of table. */
+/** The earlier keyboards' pickers are all made of plain picker buttons and
+    Shift, built from the pickers' table rows. */
 namespace EarlierPickerWidgets
 {
-struct Row
-{
-    const char* tooltip;
-    const char* text; // the id sent without Shift, then the one sent with Shift after a hyphen
-    int x, y, w, h;
-    bool isShift;
-};
-
 /** Adds one picker button per row to the parent, in table order, and returns
     the Shift button (nullptr if the table has none). Every other button joins
     the one radio group of the selection. */
 juce::Button* addButtons (juce::Component& parent, juce::Button::Listener& listener,
-                          const Row* rows, size_t numRows,
+                          const CtrlPickerWidgets::PickerRow* rows, size_t numRows,
                           std::vector<std::unique_ptr<juce::Button>>& widgets);
 
 template <size_t numRows>
 juce::Button* addButtons (juce::Component& parent, juce::Button::Listener& listener,
-                          const Row (&rows)[numRows],
+                          const CtrlPickerWidgets::PickerRow (&rows)[numRows],
                           std::vector<std::unique_ptr<juce::Button>>& widgets)
 {
     return addButtons (parent, listener, rows, numRows, widgets);

@@ -12,36 +12,36 @@ namespace
 {
 // Over the controls in the picture. Neighbouring sliders, and snapshot
 // buttons 6 and 7, overlap by one column: the later row lies on top.
-constexpr EarlierPickerWidgets::Row kWidgets[] = {
-    { "Modulation Wheel Setting", "0x40", 49, 16, 20, 72, false },
-    { "Level Setting", "0x30", 119, 21, 26, 24, false },
-    { "Cutoff Knob Setting", "0x01", 184, 21, 26, 24, false },
-    { "Reso Knob Setting", "0x02", 218, 21, 26, 24, false },
-    { "LFO Rate Knob Setting", "0x03", 258, 21, 26, 24, false },
-    { "LFO Amount Knob Setting", "0x04", 292, 21, 26, 24, false },
-    { "Key Parameter #1 Knob Setting", "0x05", 333, 21, 26, 24, false },
-    { "Key Parameter #2 Knob Setting", "0x06", 367, 21, 26, 24, false },
-    { "Key Parameter #3 Knob Setting", "0x07", 399, 21, 26, 24, false },
-    { "Key Parameter #4 Knob Setting", "0x08", 433, 21, 26, 24, false },
-    { "Chorus Mix Knob Setting", "0x09", 474, 21, 26, 24, false },
-    { "Delay Mix Knob Setting", "0x0A", 508, 21, 26, 24, false },
-    { "Attack Envelope Slider Setting", "0x0B", 549, 17, 24, 72, false },
-    { "Delay Envelope Slider Setting", "0x0C", 572, 17, 24, 72, false },
-    { "Sustain Envelope Slider Setting", "0x0D", 595, 17, 24, 72, false },
-    { "Release Envelope Slider Setting", "0x0E", 618, 17, 24, 72, false },
-    { "Preset - Button Setting", "0x10-0x20", 104, 68, 27, 14, false },
-    { "Preset + Button Setting", "0x11-0x21", 132, 68, 27, 14, false },
-    { "Snapshot #1 Button Setting", "0x12-0x22", 241, 68, 27, 14, false },
-    { "Snapshot #2 Button Setting", "0x13-0x23", 268, 68, 27, 14, false },
-    { "Snapshot #3 Button Setting", "0x14-0x24", 295, 68, 27, 14, false },
-    { "Snapshot #4 Button Setting", "0x15-0x25", 323, 68, 27, 14, false },
-    { "Snapshot #5 Button Setting", "0x16-0x26", 350, 68, 27, 14, false },
-    { "Snapshot #6 Button Setting", "0x17-0x27", 378, 68, 27, 14, false },
-    { "Snapshot #7 Button Setting", "0x18-0x28", 404, 68, 27, 14, false },
-    { "Snapshot #8 Button Setting", "0x19-0x29", 432, 68, 27, 14, false },
-    { "Activate Shift Mode", "Shift", 187, 68, 26, 14, true },
-    { "Expression Pedal Setting", "0x51", 365, 111, 19, 18, false },
-    { "Sustain Pedal Setting", "0x50", 403, 111, 19, 18, false },
+constexpr CtrlPickerWidgets::PickerRow kWidgets[] = {
+    { "Modulation Wheel Setting", "0x40", 49, 16, 20, 72 },
+    { "Level Setting", "0x30", 119, 21, 26, 24 },
+    { "Cutoff Knob Setting", "0x01", 184, 21, 26, 24 },
+    { "Reso Knob Setting", "0x02", 218, 21, 26, 24 },
+    { "LFO Rate Knob Setting", "0x03", 258, 21, 26, 24 },
+    { "LFO Amount Knob Setting", "0x04", 292, 21, 26, 24 },
+    { "Key Parameter #1 Knob Setting", "0x05", 333, 21, 26, 24 },
+    { "Key Parameter #2 Knob Setting", "0x06", 367, 21, 26, 24 },
+    { "Key Parameter #3 Knob Setting", "0x07", 399, 21, 26, 24 },
+    { "Key Parameter #4 Knob Setting", "0x08", 433, 21, 26, 24 },
+    { "Chorus Mix Knob Setting", "0x09", 474, 21, 26, 24 },
+    { "Delay Mix Knob Setting", "0x0A", 508, 21, 26, 24 },
+    { "Attack Envelope Slider Setting", "0x0B", 549, 17, 24, 72 },
+    { "Delay Envelope Slider Setting", "0x0C", 572, 17, 24, 72 },
+    { "Sustain Envelope Slider Setting", "0x0D", 595, 17, 24, 72 },
+    { "Release Envelope Slider Setting", "0x0E", 618, 17, 24, 72 },
+    { "Preset - Button Setting", "0x10-0x20", 104, 68, 27, 14 },
+    { "Preset + Button Setting", "0x11-0x21", 132, 68, 27, 14 },
+    { "Snapshot #1 Button Setting", "0x12-0x22", 241, 68, 27, 14 },
+    { "Snapshot #2 Button Setting", "0x13-0x23", 268, 68, 27, 14 },
+    { "Snapshot #3 Button Setting", "0x14-0x24", 295, 68, 27, 14 },
+    { "Snapshot #4 Button Setting", "0x15-0x25", 323, 68, 27, 14 },
+    { "Snapshot #5 Button Setting", "0x16-0x26", 350, 68, 27, 14 },
+    { "Snapshot #6 Button Setting", "0x17-0x27", 378, 68, 27, 14 },
+    { "Snapshot #7 Button Setting", "0x18-0x28", 404, 68, 27, 14 },
+    { "Snapshot #8 Button Setting", "0x19-0x29", 432, 68, 27, 14 },
+    { "Activate Shift Mode", "Shift", 187, 68, 26, 14, CtrlPickerWidgets::WidgetKind::shift },
+    { "Expression Pedal Setting", "0x51", 365, 111, 19, 18 },
+    { "Sustain Pedal Setting", "0x50", 403, 111, 19, 18 },
 };
 } // namespace
 
@@ -94,13 +94,5 @@ std::set<short> QTR32CtrlPickerComponent::getSupportedControls()
 
 void QTR32CtrlPickerComponent::buttonClicked (juce::Button* button)
 {
-    if (button == shiftButton)
-    {
-        // Clicking the selected control again announces it under the new Shift state.
-        CtrlPickerWidgets::toggleShift (*shiftButton, lastSelected);
-        return;
-    }
-
-    lastSelected = button;
-    sendActionMessage (CtrlPickerWidgets::select (*button, shiftButton->getToggleState()));
+    CtrlPickerWidgets::handleClick (*this, *button, shiftButton, lastSelected);
 }

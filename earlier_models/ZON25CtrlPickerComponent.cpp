@@ -12,22 +12,22 @@ namespace
 {
 // Over the controls in the picture; the two joystick widgets touch at y 32.
 // The four knobs carry their envelope id for Shift.
-constexpr EarlierPickerWidgets::Row kWidgets[] = {
-    { "Joystick Up - Modulation Wheel Setting", "0x40", 64, 0, 24, 32, false },
-    { "Level Setting", "0x30", 222, 25, 26, 24, false },
-    { "Cutoff Knob Setting/Attack", "0x01-0x0B", 274, 25, 26, 24, false },
-    { "Reso Knob Setting/Decay", "0x02-0x0C", 312, 24, 26, 24, false },
-    { "Chorus Mix Knob Setting/Sustain", "0x09-0x0D", 353, 25, 26, 24, false },
-    { "Delay Mix Knob Setting/Release", "0x0A-0x0E", 392, 24, 26, 24, false },
-    { "Preset - Button Setting", "0x10-0x20", 136, 30, 27, 14, false },
-    { "Preset + Button Setting", "0x11-0x21", 170, 30, 27, 14, false },
-    { "Snapshot #1 Button Setting", "0x12-0x22", 441, 31, 27, 14, false },
-    { "Snapshot #2 Button Setting", "0x13-0x23", 475, 31, 27, 14, false },
-    { "Snapshot #3 Button Setting", "0x14-0x24", 508, 31, 27, 14, false },
-    { "Snapshot #4 Button Setting", "0x15-0x25", 542, 31, 27, 14, false },
-    { "Activate Shift Mode", "Shift", 581, 30, 26, 14, true },
-    { "Sustain Pedal Setting", "0x50", 358, 102, 19, 18, false },
-    { "Joystick Down - Extra Wheel Setting", "0x42", 64, 32, 24, 32, false },
+constexpr CtrlPickerWidgets::PickerRow kWidgets[] = {
+    { "Joystick Up - Modulation Wheel Setting", "0x40", 64, 0, 24, 32 },
+    { "Level Setting", "0x30", 222, 25, 26, 24 },
+    { "Cutoff Knob Setting/Attack", "0x01-0x0B", 274, 25, 26, 24 },
+    { "Reso Knob Setting/Decay", "0x02-0x0C", 312, 24, 26, 24 },
+    { "Chorus Mix Knob Setting/Sustain", "0x09-0x0D", 353, 25, 26, 24 },
+    { "Delay Mix Knob Setting/Release", "0x0A-0x0E", 392, 24, 26, 24 },
+    { "Preset - Button Setting", "0x10-0x20", 136, 30, 27, 14 },
+    { "Preset + Button Setting", "0x11-0x21", 170, 30, 27, 14 },
+    { "Snapshot #1 Button Setting", "0x12-0x22", 441, 31, 27, 14 },
+    { "Snapshot #2 Button Setting", "0x13-0x23", 475, 31, 27, 14 },
+    { "Snapshot #3 Button Setting", "0x14-0x24", 508, 31, 27, 14 },
+    { "Snapshot #4 Button Setting", "0x15-0x25", 542, 31, 27, 14 },
+    { "Activate Shift Mode", "Shift", 581, 30, 26, 14, CtrlPickerWidgets::WidgetKind::shift },
+    { "Sustain Pedal Setting", "0x50", 358, 102, 19, 18 },
+    { "Joystick Down - Extra Wheel Setting", "0x42", 64, 32, 24, 32 },
 };
 } // namespace
 
@@ -76,13 +76,5 @@ std::set<short> ZON25CtrlPickerComponent::getSupportedControls()
 
 void ZON25CtrlPickerComponent::buttonClicked (juce::Button* button)
 {
-    if (button == shiftButton)
-    {
-        // Clicking the selected control again announces it under the new Shift state.
-        CtrlPickerWidgets::toggleShift (*shiftButton, lastSelected);
-        return;
-    }
-
-    lastSelected = button;
-    sendActionMessage (CtrlPickerWidgets::select (*button, shiftButton->getToggleState()));
+    CtrlPickerWidgets::handleClick (*this, *button, shiftButton, lastSelected);
 }

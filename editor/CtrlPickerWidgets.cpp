@@ -35,6 +35,20 @@ juce::String select (juce::Button& widget, bool shifted)
     return shifted ? text.substring (hyphen + 1) : text.substring (0, hyphen);
 }
 
+void handleClick (juce::ActionBroadcaster& picker, juce::Button& clicked,
+                  juce::Button* shift, juce::Button*& lastSelected)
+{
+    if (&clicked == shift)
+    {
+        // Clicking the selected control again announces it under the new Shift state.
+        toggleShift (*shift, lastSelected);
+        return;
+    }
+
+    lastSelected = &clicked;
+    picker.sendActionMessage (select (clicked, shift != nullptr && shift->getToggleState()));
+}
+
 void drawPicture (juce::Graphics& g, const juce::Image& picture, int width, int height)
 {
     g.setColour (juce::Colours::black);

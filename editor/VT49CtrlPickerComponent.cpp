@@ -11,87 +11,75 @@ const int VT49CtrlPickerComponent::orlune49_picker_pngSize = OrlunePictures::orl
 
 namespace
 {
-enum class Kind
-{
-    button,
-    knob
-};
-
-struct WidgetRow
-{
-    Kind kind;
-    const char* idText; // bank-1 id, then the bank-2 id after a hyphen
-    const char* tooltip;
-    int x, y, w, h;
-};
+using CtrlPickerWidgets::WidgetKind;
 
 // One row per control, over the control in the picture.
-constexpr WidgetRow kWidgets[] = {
-    { Kind::button, "0x40", "Modulation Wheel Setting", 97, 324, 20, 68 },
-    { Kind::knob, "0x30", "Level Setting", 83, 67, 26, 24 },
-    { Kind::knob, "0x01-0x21", "Cutoff Knob Setting", 344, 67, 24, 24 },
-    { Kind::knob, "0x02-0x22", "Reso Knob Setting", 392, 67, 24, 24 },
-    { Kind::knob, "0x03-0x23", "LFO Rate Knob Setting", 439, 67, 24, 24 },
-    { Kind::knob, "0x04-0x24", "LFO Amount Knob Setting", 486, 67, 24, 24 },
-    { Kind::knob, "0x05-0x25", "Key Parameter #1 Knob Setting", 344, 114, 24, 24 },
-    { Kind::knob, "0x06-0x26", "Key Parameter #2 Knob Setting", 392, 114, 24, 24 },
-    { Kind::knob, "0x07-0x27", "Key Parameter #3 Knob Setting", 439, 114, 24, 24 },
-    { Kind::knob, "0x08-0x28", "Key Parameter #4 Knob Setting", 486, 114, 24, 24 },
-    { Kind::knob, "0x09-0x29", "Chorus Mix Knob Setting", 533, 67, 24, 24 },
-    { Kind::knob, "0x0A-0x2A", "Delay Mix Knob Setting", 534, 114, 24, 24 },
-    { Kind::button, "0x0B-0x2B", "Attack Envelope Slider Setting", 596, 63, 28, 81 },
-    { Kind::button, "0x0C-0x2C", "Delay Envelope Slider Setting", 637, 64, 28, 80 },
-    { Kind::button, "0x0D-0x2D", "Sustain Envelope Slider Setting", 677, 64, 28, 80 },
-    { Kind::button, "0x0E-0x2E", "Release Envelope Slider Setting", 719, 64, 28, 80 },
-    { Kind::button, "0x12", "Snapshot #1 Button Setting", 300, 179, 21, 13 },
-    { Kind::button, "0x13", "Snapshot #2 Button Setting", 333, 180, 21, 13 },
-    { Kind::button, "0x14", "Snapshot #3 Button Setting", 365, 180, 21, 13 },
-    { Kind::button, "0x15", "Snapshot #4 Button Setting", 398, 179, 21, 13 },
-    { Kind::button, "0x16", "Snapshot #5 Button Setting", 431, 179, 21, 13 },
-    { Kind::button, "0x17", "Snapshot #6 Button Setting", 463, 180, 21, 13 },
-    { Kind::button, "0x18", "Snapshot #7 Button Setting", 495, 180, 21, 13 },
-    { Kind::button, "0x19", "Snapshot #8 Button Setting", 528, 179, 21, 13 },
-    { Kind::knob, "0x51", "Expression Pedal Setting", 340, 365, 19, 18 },
-    { Kind::knob, "0x50", "Sustain Pedal Setting", 387, 364, 19, 18 },
-    { Kind::button, "0x4B-0x6B", "Attack Envelope #2 Slider Setting", 759, 64, 28, 80 },
-    { Kind::button, "0x4C-0x6C", "Delay Envelope #2 Slider Setting", 800, 64, 28, 80 },
-    { Kind::button, "0x4D-0x6D", "Sustain Envelope #2 Slider Setting", 840, 64, 28, 80 },
-    { Kind::button, "0x4E-0x6E", "Release Envelope #2 Slider Setting", 881, 64, 28, 80 },
-    { Kind::button, "0x4F-0x6F", "Tempo Slider", 922, 64, 28, 80 },
-    { Kind::knob, "0x53", "Aux Pedal Setting", 435, 364, 19, 18 },
-    { Kind::knob, "0x52", "Breath Control Setting", 470, 376, 11, 10 },
-    { Kind::button, "0x70", "Pad #1 Setting", 702, 415, 36, 29 },
-    { Kind::button, "0x71", "Pad #2 Setting", 755, 415, 36, 29 },
-    { Kind::button, "0x72", "Pad #3 Setting", 809, 415, 36, 29 },
-    { Kind::button, "0x73", "Pad #4 Setting", 863, 415, 36, 29 },
-    { Kind::button, "0x1A", "Snapshot #9 Button Setting", 561, 180, 21, 13 },
-    { Kind::button, "0x1B", "Snapshot #10 Button Setting", 593, 179, 21, 13 },
-    { Kind::button, "0x58", "Play/|| Button Setting", 862, 178, 19, 14 },
-    { Kind::button, "0x59", "Stop Button Setting", 830, 178, 19, 14 },
-    { Kind::button, "0x5A", "Record Button Setting", 894, 178, 19, 14 },
-    { Kind::button, "0x5B", "Rewind Button Setting", 764, 178, 19, 14 },
-    { Kind::button, "0x5C", "Forward Button Setting", 798, 178, 19, 14 },
-    { Kind::button, "0x5D", "Loop Button Setting", 927, 178, 19, 14 },
-    { Kind::button, "0x1D", "Bank 1 Button Setting", 303, 72, 16, 14 },
-    { Kind::button, "0x1C", "Bank 2 Button Setting", 303, 119, 16, 14 },
-    { Kind::button, "0x1E", "Sound Mode Button Setting", 144, 177, 27, 14 },
-    { Kind::button, "0x1F", "Multi Mode Button Setting", 186, 177, 27, 14 },
-    { Kind::button, "0x31", "Category Adjust Setting", 84, 120, 26, 12 },
-    { Kind::button, "0x32", "Category Select Setting", 84, 133, 26, 12 },
-    { Kind::button, "0x33", "Preset Adjust Setting", 83, 172, 26, 12 },
-    { Kind::button, "0x34", "Preset Select Setting", 83, 185, 26, 12 },
-    { Kind::button, "0x74", "Pad #5 Setting", 702, 370, 36, 29 },
-    { Kind::button, "0x75", "Pad #6 Setting", 756, 370, 36, 29 },
-    { Kind::button, "0x76", "Pad #7 Setting", 809, 369, 36, 29 },
-    { Kind::button, "0x77", "Pad #8 Setting", 863, 370, 36, 29 },
-    { Kind::button, "0x78", "Pad #9 Setting", 702, 324, 36, 29 },
-    { Kind::button, "0x79", "Pad #10 Setting", 755, 324, 36, 29 },
-    { Kind::button, "0x7A", "Pad #11 Setting", 810, 324, 36, 29 },
-    { Kind::button, "0x7B", "Pad #12 Setting", 863, 323, 36, 29 },
-    { Kind::button, "0x7C", "Pad #13 Setting", 702, 278, 36, 29 },
-    { Kind::button, "0x7D", "Pad #14 Setting", 755, 278, 36, 29 },
-    { Kind::button, "0x7E", "Pad #15 Setting", 809, 278, 36, 29 },
-    { Kind::button, "0x7F", "Pad #16 Setting", 863, 279, 36, 29 },
+constexpr CtrlPickerWidgets::PickerRow kWidgets[] = {
+    { "Modulation Wheel Setting", "0x40", 97, 324, 20, 68 },
+    { "Level Setting", "0x30", 83, 67, 26, 24, WidgetKind::knob },
+    { "Cutoff Knob Setting", "0x01-0x21", 344, 67, 24, 24, WidgetKind::knob },
+    { "Reso Knob Setting", "0x02-0x22", 392, 67, 24, 24, WidgetKind::knob },
+    { "LFO Rate Knob Setting", "0x03-0x23", 439, 67, 24, 24, WidgetKind::knob },
+    { "LFO Amount Knob Setting", "0x04-0x24", 486, 67, 24, 24, WidgetKind::knob },
+    { "Key Parameter #1 Knob Setting", "0x05-0x25", 344, 114, 24, 24, WidgetKind::knob },
+    { "Key Parameter #2 Knob Setting", "0x06-0x26", 392, 114, 24, 24, WidgetKind::knob },
+    { "Key Parameter #3 Knob Setting", "0x07-0x27", 439, 114, 24, 24, WidgetKind::knob },
+    { "Key Parameter #4 Knob Setting", "0x08-0x28", 486, 114, 24, 24, WidgetKind::knob },
+    { "Chorus Mix Knob Setting", "0x09-0x29", 533, 67, 24, 24, WidgetKind::knob },
+    { "Delay Mix Knob Setting", "0x0A-0x2A", 534, 114, 24, 24, WidgetKind::knob },
+    { "Attack Envelope Slider Setting", "0x0B-0x2B", 596, 63, 28, 81 },
+    { "Delay Envelope Slider Setting", "0x0C-0x2C", 637, 64, 28, 80 },
+    { "Sustain Envelope Slider Setting", "0x0D-0x2D", 677, 64, 28, 80 },
+    { "Release Envelope Slider Setting", "0x0E-0x2E", 719, 64, 28, 80 },
+    { "Snapshot #1 Button Setting", "0x12", 300, 179, 21, 13 },
+    { "Snapshot #2 Button Setting", "0x13", 333, 180, 21, 13 },
+    { "Snapshot #3 Button Setting", "0x14", 365, 180, 21, 13 },
+    { "Snapshot #4 Button Setting", "0x15", 398, 179, 21, 13 },
+    { "Snapshot #5 Button Setting", "0x16", 431, 179, 21, 13 },
+    { "Snapshot #6 Button Setting", "0x17", 463, 180, 21, 13 },
+    { "Snapshot #7 Button Setting", "0x18", 495, 180, 21, 13 },
+    { "Snapshot #8 Button Setting", "0x19", 528, 179, 21, 13 },
+    { "Expression Pedal Setting", "0x51", 340, 365, 19, 18, WidgetKind::knob },
+    { "Sustain Pedal Setting", "0x50", 387, 364, 19, 18, WidgetKind::knob },
+    { "Attack Envelope #2 Slider Setting", "0x4B-0x6B", 759, 64, 28, 80 },
+    { "Delay Envelope #2 Slider Setting", "0x4C-0x6C", 800, 64, 28, 80 },
+    { "Sustain Envelope #2 Slider Setting", "0x4D-0x6D", 840, 64, 28, 80 },
+    { "Release Envelope #2 Slider Setting", "0x4E-0x6E", 881, 64, 28, 80 },
+    { "Tempo Slider", "0x4F-0x6F", 922, 64, 28, 80 },
+    { "Aux Pedal Setting", "0x53", 435, 364, 19, 18, WidgetKind::knob },
+    { "Breath Control Setting", "0x52", 470, 376, 11, 10, WidgetKind::knob },
+    { "Pad #1 Setting", "0x70", 702, 415, 36, 29 },
+    { "Pad #2 Setting", "0x71", 755, 415, 36, 29 },
+    { "Pad #3 Setting", "0x72", 809, 415, 36, 29 },
+    { "Pad #4 Setting", "0x73", 863, 415, 36, 29 },
+    { "Snapshot #9 Button Setting", "0x1A", 561, 180, 21, 13 },
+    { "Snapshot #10 Button Setting", "0x1B", 593, 179, 21, 13 },
+    { "Play/|| Button Setting", "0x58", 862, 178, 19, 14 },
+    { "Stop Button Setting", "0x59", 830, 178, 19, 14 },
+    { "Record Button Setting", "0x5A", 894, 178, 19, 14 },
+    { "Rewind Button Setting", "0x5B", 764, 178, 19, 14 },
+    { "Forward Button Setting", "0x5C", 798, 178, 19, 14 },
+    { "Loop Button Setting", "0x5D", 927, 178, 19, 14 },
+    { "Bank 1 Button Setting", "0x1D", 303, 72, 16, 14 },
+    { "Bank 2 Button Setting", "0x1C", 303, 119, 16, 14 },
+    { "Sound Mode Button Setting", "0x1E", 144, 177, 27, 14 },
+    { "Multi Mode Button Setting", "0x1F", 186, 177, 27, 14 },
+    { "Category Adjust Setting", "0x31", 84, 120, 26, 12 },
+    { "Category Select Setting", "0x32", 84, 133, 26, 12 },
+    { "Preset Adjust Setting", "0x33", 83, 172, 26, 12 },
+    { "Preset Select Setting", "0x34", 83, 185, 26, 12 },
+    { "Pad #5 Setting", "0x74", 702, 370, 36, 29 },
+    { "Pad #6 Setting", "0x75", 756, 370, 36, 29 },
+    { "Pad #7 Setting", "0x76", 809, 369, 36, 29 },
+    { "Pad #8 Setting", "0x77", 863, 370, 36, 29 },
+    { "Pad #9 Setting", "0x78", 702, 324, 36, 29 },
+    { "Pad #10 Setting", "0x79", 755, 324, 36, 29 },
+    { "Pad #11 Setting", "0x7A", 810, 324, 36, 29 },
+    { "Pad #12 Setting", "0x7B", 863, 323, 36, 29 },
+    { "Pad #13 Setting", "0x7C", 702, 278, 36, 29 },
+    { "Pad #14 Setting", "0x7D", 755, 278, 36, 29 },
+    { "Pad #15 Setting", "0x7E", 809, 278, 36, 29 },
+    { "Pad #16 Setting", "0x7F", 863, 279, 36, 29 },
 };
 
 const juce::Rectangle<int> kShiftBounds { 294, 150, 32, 8 };
@@ -104,13 +92,13 @@ VT49CtrlPickerComponent::VT49CtrlPickerComponent()
     {
         std::unique_ptr<juce::Button> widget;
 
-        if (row.kind == Kind::knob)
+        if (row.kind == WidgetKind::knob)
             widget = std::make_unique<QxNCtrlPickerKnob> (juce::String());
         else
             widget = std::make_unique<QxNCtrlPickerButton> (juce::String());
 
         addAndMakeVisible (*widget);
-        CtrlPickerWidgets::setUp (*widget, *this, row.idText, row.tooltip);
+        CtrlPickerWidgets::setUp (*widget, *this, row.text, row.tooltip);
         widget->setRadioGroupId (kControlRadioGroup);
         controls.push_back (std::move (widget));
     }
@@ -178,13 +166,5 @@ std::set<short> VT49CtrlPickerComponent::getSupportedControls()
 
 void VT49CtrlPickerComponent::buttonClicked (juce::Button* button)
 {
-    if (button == shiftButton.get())
-    {
-        // Clicking the selected control again announces it under the new bank.
-        CtrlPickerWidgets::toggleShift (*shiftButton, lastSelected);
-        return;
-    }
-
-    lastSelected = button;
-    sendActionMessage (CtrlPickerWidgets::select (*button, shiftButton->getToggleState()));
+    CtrlPickerWidgets::handleClick (*this, *button, shiftButton.get(), lastSelected);
 }
