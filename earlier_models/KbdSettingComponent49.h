@@ -80,13 +80,18 @@ public:
     /** The controller link, for the tests. */
     ZelManager49& getManager() noexcept { return manager; }
 
+    /** The widget that the member of that name holds, or nullptr: the widget
+        table's lookup, through which the tests reach each widget. */
+    juce::Component* findWidget (juce::StringRef member);
+
 private:
     using ModelBox = PanelModelBox<KbdSettingComponent49>;
 
     static const ModelBox globalBoxes[6];
     static const ModelBox parameterBoxes[5];
 
-    /** Calls fn on each widget pointer, in member order. */
+    /** Calls fn (widget member, its row) for each widget, in member order: the
+        widget table, from which the panel creates, places and finds them. */
     template <typename Fn>
     void forEachWidget (Fn&& fn);
 

@@ -4,7 +4,7 @@
 
 namespace
 {
-struct Row
+struct ChannelDescriptorRow
 {
     juce::int16 id;
     const char* name;
@@ -16,7 +16,7 @@ using namespace controllers;
 
 constexpr juce::int16 drumChannel = 9;
 
-constexpr Row kRows[] = {
+constexpr ChannelDescriptorRow kRows[] = {
     { wheel::kPitch, "Pitch Wheel", 0 },
     { wheel::kMod, "Modulation Wheel", 1 },
     { wheel::kExtra, "Joystick Down / Extra Wheel", 2 },

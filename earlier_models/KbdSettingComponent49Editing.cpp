@@ -35,12 +35,12 @@ const KbdSettingComponent49::ModelBox KbdSettingComponent49::parameterBoxes[5] {
 
 void KbdSettingComponent49::enableModesForItem (int id)
 {
-    panelSelection::enableModes (*modeCombo, modeTableInGroups (id, controlGroups, std::size (controlGroups)));
+    PanelItemSelection::enableModes (*modeCombo, modeTableInGroups (id, controlGroups, std::size (controlGroups)));
 }
 
 void KbdSettingComponent49::actionListenerCallback (const juce::String& message)
 {
-    if (const auto item = panelSelection::pickedItem (message, descriptors))
+    if (const auto item = PanelItemSelection::pickedItem (message, descriptors))
     {
         currentItem = *item;
         reloadGUIforCurrentItem();
@@ -49,7 +49,7 @@ void KbdSettingComponent49::actionListenerCallback (const juce::String& message)
 
 void KbdSettingComponent49::reloadGUIforCurrentItem()
 {
-    panelSelection::showName (*nameEditor, descriptors, currentItem);
+    PanelItemSelection::showName (*nameEditor, descriptors, currentItem);
 
     showModelBoxes (*this, parameterBoxes, [this] (int index) { return manager.getParamForItem (index, currentItem); });
 

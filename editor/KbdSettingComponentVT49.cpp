@@ -16,91 +16,63 @@ const int KbdSettingComponentVT49::sendBtn_hover_pngSize = OrlunePictures::sendB
 const char* KbdSettingComponentVT49::sendBtn_inactive_png = OrlunePictures::sendBtn_inactive_png;
 const int KbdSettingComponentVT49::sendBtn_inactive_pngSize = OrlunePictures::sendBtn_inactive_pngSize;
 
-namespace
-{
-using panelWidgets::Items;
-using panelWidgets::Variant;
-
-// One row per widget, in member order: creation, stacking and deletion order.
-const panelWidgets::Row widgetRows[] {
-    { "global group", "Global Parameters", { 6, 8, 419, 128 }, 0, Items::none, nullptr, Variant::titleCentredLeft },
-    { "channel label", "Part 2 channel:", { 20, 32, 93, 24 }, 1 },
-    { "lower channel combo", "", { 115, 32, 88, 24 }, 2, Items::midiChannels, nullptr, Variant::textCentredRight },
-    { "knob mode label", "Knob mode:", { 20, 64, 88, 24 }, 3 },
-    { "knob mode combo", "", { 115, 64, 88, 24 }, 4, Items::knobModes },
-    { "new group", "Selected Control Parameters", { 436, 8, 480, 128 }, 0 },
-    { "new label", "Name:", { 452, 32, 80, 24 }, 0 },
-    { "new text editor", "<Click a Control>", { 548, 32, 120, 24 }, 0, Items::none, nullptr, Variant::editableName },
-    { "new label", "CC number:", { 680, 64, 80, 24 }, 0 },
-    { "CC number combo", "", { 776, 64, 120, 24 }, 2, Items::controllers,
-      "Midi control number assigned to the selected control" },
-    { "new button", "", { 929, 38, 88, 24 }, 0, Items::none, nullptr, Variant::defaultPictures },
-    { "new button", "", { 921, 14, 102, 24 }, 0, Items::none, nullptr, Variant::sendPictures },
-    { "", "", { 0, 169, 1024, 485 }, 0 },
-    { "new label", "Mode:", { 680, 32, 80, 24 }, 0 },
-    { "Mode combo", "", { 776, 32, 120, 24 }, 2, Items::modes, "Mode assigned to the selected control" },
-    { "new label", "Channel:", { 452, 64, 80, 24 }, 0 },
-    { "Channel combo", "", { 548, 64, 120, 24 }, 2, Items::itemChannels, "Midi channel assigned to the selected control" },
-    { "new label", "Max / MSB:", { 680, 96, 80, 24 }, 0 },
-    { "Max MSB combo", "", { 776, 96, 120, 24 }, 2, Items::numbers, "Max value (or MSB) set for the selected control" },
-    { "new label", "Min / LSB:", { 452, 96, 80, 24 }, 0 },
-    { "Min LSB combo", "", { 548, 96, 120, 24 }, 2, Items::numbers, "Min value (or LSB) set for the selected control" },
-    { "knob mode label", "Split mode:", { 20, 96, 88, 24 }, 3 },
-    { "split mode combo", "", { 115, 96, 88, 24 }, 4, Items::splitModes },
-    { "channel label", "Part 1 channel:", { 220, 32, 93, 24 }, 1 },
-    { "upper channel combo", "", { 315, 32, 88, 24 }, 2, Items::midiChannels, nullptr, Variant::textCentredRight },
-    { "knob mode label", "Fader mode:", { 220, 64, 88, 24 }, 3 },
-    { "fader mode combo", "", { 315, 64, 88, 24 }, 4, Items::faderModes },
-    { "knob mode label", "Split point:", { 220, 96, 88, 24 }, 3 },
-    { "split point combo", "", { 315, 96, 88, 24 }, 4, Items::notes },
-    { "load button", "Load...", { 933, 67, 78, 20 }, 0 },
-    { "save button", "Save...", { 933, 91, 78, 20 }, 0 },
-    { "chart button", "Chart...", { 933, 115, 78, 20 }, 0 },
-    { "FW button", "Upgrade firmware...", { 725, 142, 96, 22 }, 0, Items::none, nullptr, Variant::firmwareColours },
-    { "new label", "Firmware revision:", { 451, 142, 130, 24 }, 0 },
-    { "firmware revision", "Not detected yet", { 582, 140, 133, 24 }, 0, Items::none, nullptr, Variant::readOnly },
-};
-} // namespace
-
 //==============================================================================
+// Each widget member with its row, in member order: the order of creation,
+// stacking and deletion.
 template <typename Fn>
 void KbdSettingComponentVT49::forEachWidget (Fn&& fn)
 {
-    fn (globalGroup);
-    fn (part2ChannelLabel);
-    fn (lowerChannelCombo);
-    fn (knobModeLabel);
-    fn (knobModeCombo);
-    fn (controlGroup);
-    fn (nameLabel);
-    fn (nameEditor);
-    fn (ccNumberLabel);
-    fn (ccNumberCombo);
-    fn (defaultButton);
-    fn (sendButton);
-    fn (picker);
-    fn (modeLabel);
-    fn (modeCombo);
-    fn (channelLabel);
-    fn (channelCombo);
-    fn (maxMsbLabel);
-    fn (maxMsbCombo);
-    fn (minLsbLabel);
-    fn (minLsbCombo);
-    fn (splitModeLabel);
-    fn (splitModeCombo);
-    fn (part1ChannelLabel);
-    fn (upperChannelCombo);
-    fn (faderModeLabel);
-    fn (faderModeCombo);
-    fn (splitPointLabel);
-    fn (splitPointCombo);
-    fn (loadButton);
-    fn (saveButton);
-    fn (chartButton);
-    fn (fwButton);
-    fn (firmwareLabel);
-    fn (firmwareEditor);
+    using PanelWidgets::Items;
+    using PanelWidgets::Variant;
+
+    fn (globalGroup, { "globalGroup", "global group", "Global Parameters", { 6, 8, 419, 128 }, 0,
+                       Items::none, nullptr, Variant::titleCentredLeft });
+    fn (part2ChannelLabel, { "part2ChannelLabel", "channel label", "Part 2 channel:", { 20, 32, 93, 24 }, 1 });
+    fn (lowerChannelCombo, { "lowerChannelCombo", "lower channel combo", "", { 115, 32, 88, 24 }, 2,
+                             Items::midiChannels, nullptr, Variant::textCentredRight });
+    fn (knobModeLabel, { "knobModeLabel", "knob mode label", "Knob mode:", { 20, 64, 88, 24 }, 3 });
+    fn (knobModeCombo, { "knobModeCombo", "knob mode combo", "", { 115, 64, 88, 24 }, 4, Items::knobModes });
+    fn (controlGroup, { "controlGroup", "new group", "Selected Control Parameters", { 436, 8, 480, 128 }, 0 });
+    fn (nameLabel, { "nameLabel", "new label", "Name:", { 452, 32, 80, 24 }, 0 });
+    fn (nameEditor, { "nameEditor", "new text editor", "<Click a Control>", { 548, 32, 120, 24 }, 0,
+                      Items::none, nullptr, Variant::editableName });
+    fn (ccNumberLabel, { "ccNumberLabel", "new label", "CC number:", { 680, 64, 80, 24 }, 0 });
+    fn (ccNumberCombo, { "ccNumberCombo", "CC number combo", "", { 776, 64, 120, 24 }, 2,
+                         Items::controllers, "Midi control number assigned to the selected control" });
+    fn (defaultButton, { "defaultButton", "new button", "", { 929, 38, 88, 24 }, 0,
+                         Items::none, nullptr, Variant::defaultPictures });
+    fn (sendButton, { "sendButton", "new button", "", { 921, 14, 102, 24 }, 0,
+                      Items::none, nullptr, Variant::sendPictures });
+    fn (picker, { "picker", "", "", { 0, 169, 1024, 485 }, 0 });
+    fn (modeLabel, { "modeLabel", "new label", "Mode:", { 680, 32, 80, 24 }, 0 });
+    fn (modeCombo, { "modeCombo", "Mode combo", "", { 776, 32, 120, 24 }, 2,
+                     Items::modes, "Mode assigned to the selected control" });
+    fn (channelLabel, { "channelLabel", "new label", "Channel:", { 452, 64, 80, 24 }, 0 });
+    fn (channelCombo, { "channelCombo", "Channel combo", "", { 548, 64, 120, 24 }, 2,
+                        Items::itemChannels, "Midi channel assigned to the selected control" });
+    fn (maxMsbLabel, { "maxMsbLabel", "new label", "Max / MSB:", { 680, 96, 80, 24 }, 0 });
+    fn (maxMsbCombo, { "maxMsbCombo", "Max MSB combo", "", { 776, 96, 120, 24 }, 2,
+                       Items::numbers, "Max value (or MSB) set for the selected control" });
+    fn (minLsbLabel, { "minLsbLabel", "new label", "Min / LSB:", { 452, 96, 80, 24 }, 0 });
+    fn (minLsbCombo, { "minLsbCombo", "Min LSB combo", "", { 548, 96, 120, 24 }, 2,
+                       Items::numbers, "Min value (or LSB) set for the selected control" });
+    fn (splitModeLabel, { "splitModeLabel", "knob mode label", "Split mode:", { 20, 96, 88, 24 }, 3 });
+    fn (splitModeCombo, { "splitModeCombo", "split mode combo", "", { 115, 96, 88, 24 }, 4, Items::splitModes });
+    fn (part1ChannelLabel, { "part1ChannelLabel", "channel label", "Part 1 channel:", { 220, 32, 93, 24 }, 1 });
+    fn (upperChannelCombo, { "upperChannelCombo", "upper channel combo", "", { 315, 32, 88, 24 }, 2,
+                             Items::midiChannels, nullptr, Variant::textCentredRight });
+    fn (faderModeLabel, { "faderModeLabel", "knob mode label", "Fader mode:", { 220, 64, 88, 24 }, 3 });
+    fn (faderModeCombo, { "faderModeCombo", "fader mode combo", "", { 315, 64, 88, 24 }, 4, Items::faderModes });
+    fn (splitPointLabel, { "splitPointLabel", "knob mode label", "Split point:", { 220, 96, 88, 24 }, 3 });
+    fn (splitPointCombo, { "splitPointCombo", "split point combo", "", { 315, 96, 88, 24 }, 4, Items::notes });
+    fn (loadButton, { "loadButton", "load button", "Load...", { 933, 67, 78, 20 }, 0 });
+    fn (saveButton, { "saveButton", "save button", "Save...", { 933, 91, 78, 20 }, 0 });
+    fn (chartButton, { "chartButton", "chart button", "Chart...", { 933, 115, 78, 20 }, 0 });
+    fn (fwButton, { "fwButton", "FW button", "Upgrade firmware...", { 725, 142, 96, 22 }, 0,
+                    Items::none, nullptr, Variant::firmwareColours });
+    fn (firmwareLabel, { "firmwareLabel", "new label", "Firmware revision:", { 451, 142, 130, 24 }, 0 });
+    fn (firmwareEditor, { "firmwareEditor", "firmware revision", "Not detected yet", { 582, 140, 133, 24 }, 0,
+                          Items::none, nullptr, Variant::readOnly });
 }
 
 KbdSettingComponentVT49::KbdSettingComponentVT49()
@@ -111,7 +83,7 @@ KbdSettingComponentVT49::KbdSettingComponentVT49()
 KbdSettingComponentVT49::KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock)
     : manager (nullptr, ports, clock)
 {
-    panelWidgets::build (*this, widgetRows, panelWidgets::ownerOf (*this), [this] (auto&& fn) { forEachWidget (fn); });
+    PanelWidgets::build (*this, PanelWidgets::ownerOf (*this), [this] (auto&& fn) { forEachWidget (fn); });
 
     setSize (1024, 660);
 
@@ -132,16 +104,21 @@ KbdSettingComponentVT49::KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock
 KbdSettingComponentVT49::~KbdSettingComponentVT49()
 {
     // The widgets go first, in member order; the controller link follows as a member.
-    forEachWidget ([] (auto& widget) { widget = nullptr; });
+    forEachWidget ([] (auto& widget, const PanelWidgets::WidgetRow&) { widget = nullptr; });
 }
 
 void KbdSettingComponentVT49::paint (juce::Graphics& g)
 {
-    panelWidgets::paintBackground (g, 1024, 660);
+    PanelWidgets::paintBackground (g, 1024, 660);
 }
 
 void KbdSettingComponentVT49::resized()
 {
     // Fixed places, whatever the panel's size.
-    panelWidgets::place (widgetRows, [this] (auto&& fn) { forEachWidget (fn); });
+    PanelWidgets::place ([this] (auto&& fn) { forEachWidget (fn); });
+}
+
+juce::Component* KbdSettingComponentVT49::findWidget (juce::StringRef member)
+{
+    return PanelWidgets::find (member, [this] (auto&& fn) { forEachWidget (fn); });
 }

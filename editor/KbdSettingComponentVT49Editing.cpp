@@ -21,12 +21,12 @@ std::map<short, KbdCtrlDescriptor> KbdSettingComponentVT49::getAllDescriptors()
 
 void KbdSettingComponentVT49::enableModesForItem (int id)
 {
-    panelSelection::enableModes (*modeCombo, modeTableForOrluneItem (id));
+    PanelItemSelection::enableModes (*modeCombo, modeTableForOrluneItem (id));
 }
 
 void KbdSettingComponentVT49::actionListenerCallback (const juce::String& message)
 {
-    if (const auto item = panelSelection::pickedItem (message, descriptors))
+    if (const auto item = PanelItemSelection::pickedItem (message, descriptors))
     {
         currentItem = *item;
         reloadGUIforCurrentItem();
@@ -35,7 +35,7 @@ void KbdSettingComponentVT49::actionListenerCallback (const juce::String& messag
 
 void KbdSettingComponentVT49::reloadGUIforCurrentItem()
 {
-    panelSelection::showName (*nameEditor, descriptors, currentItem);
+    PanelItemSelection::showName (*nameEditor, descriptors, currentItem);
 
     showModelBoxes (*this, parameterBoxes, [this] (int index) { return manager.getParamForItem (index, currentItem); });
 

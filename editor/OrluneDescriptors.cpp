@@ -4,7 +4,7 @@
 
 namespace
 {
-struct Row
+struct DescriptorRow
 {
     juce::int16 id;
     const char* name;
@@ -13,7 +13,7 @@ struct Row
 
 using namespace controllers;
 
-constexpr Row kRows[] = {
+constexpr DescriptorRow kRows[] = {
     { wheel::kPitch, "Pitch Wheel", 0 },
     { wheel::kMod, "Modulation Wheel", 1 },
     { wheel::kExtra, "Joystick Down / Extra Wheel", 2 },

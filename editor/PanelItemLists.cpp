@@ -92,7 +92,7 @@ const char* const modeNames[] {
 const char* const pitchClasses[] { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
 } // namespace
 
-namespace panelItems
+namespace PanelItemLists
 {
 juce::StringArray numbers (int count)
 {
@@ -148,4 +148,4 @@ juce::StringArray noteNames()
 
     return names;
 }
-} // namespace panelItems
+} // namespace PanelItemLists

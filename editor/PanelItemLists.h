@@ -4,7 +4,7 @@
 
 /** The texts of the settings panel's combo boxes, in item order (item id =
     position + 1). */
-namespace panelItems
+namespace PanelItemLists
 {
 /** "0" to "count - 1". */
 juce::StringArray numbers (int count);
@@ -23,4 +23,4 @@ juce::StringArray controllerNames();
 
 /** Note names of MIDI notes 0 to 127, sharps only: "C-2" to "G8". */
 juce::StringArray noteNames();
-} // namespace panelItems
+} // namespace PanelItemLists

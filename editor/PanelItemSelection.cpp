@@ -2,7 +2,7 @@
 
 #include "PanelValueMaps.h"
 
-namespace panelSelection
+namespace PanelItemSelection
 {
 std::optional<int> pickedItem (const juce::String& message, const std::map<short, KbdCtrlDescriptor>& descriptors)
 {
@@ -32,4 +32,4 @@ void enableModes (juce::ComboBox& modeCombo, const bool* enabled)
     for (int k = 1; k <= 12; ++k)
         modeCombo.setItemEnabled (k, enabled[k - 1]);
 }
-} // namespace panelSelection
+} // namespace PanelItemSelection

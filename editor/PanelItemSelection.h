@@ -8,7 +8,7 @@
 #include <optional>
 
 /** The settings panels' handling of the control picked on the keyboard picture. */
-namespace panelSelection
+namespace PanelItemSelection
 {
 /** The item id that a picker's message names, if the panel has a control of that id. */
 std::optional<int> pickedItem (const juce::String& message, const std::map<short, KbdCtrlDescriptor>& descriptors);
@@ -18,4 +18,4 @@ void showName (juce::TextEditor& nameEditor, const std::map<short, KbdCtrlDescri
 
 /** Enables the "Mode combo" choices that `enabled` allows; a null table changes nothing. */
 void enableModes (juce::ComboBox& modeCombo, const bool* enabled);
-} // namespace panelSelection
+} // namespace PanelItemSelection

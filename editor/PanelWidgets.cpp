@@ -2,7 +2,7 @@
 
 #include "PanelItemLists.h"
 
-namespace panelWidgets
+namespace PanelWidgets
 {
 namespace
 {
@@ -10,15 +10,15 @@ juce::StringArray itemTexts (Items items)
 {
     switch (items)
     {
-        case Items::midiChannels: return panelItems::midiChannels();
+        case Items::midiChannels: return PanelItemLists::midiChannels();
         case Items::knobModes:    return { "Absolute", "Relative" };
         case Items::faderModes:   return { "Normal", "Drawbar" };
         case Items::splitModes:   return { "Off", "On" };
-        case Items::modes:        return panelItems::modes();
-        case Items::itemChannels: return panelItems::itemChannels();
-        case Items::numbers:      return panelItems::numbers (128);
-        case Items::notes:        return panelItems::noteNames();
-        case Items::controllers:  return panelItems::controllerNames();
+        case Items::modes:        return PanelItemLists::modes();
+        case Items::itemChannels: return PanelItemLists::itemChannels();
+        case Items::numbers:      return PanelItemLists::numbers (128);
+        case Items::notes:        return PanelItemLists::noteNames();
+        case Items::controllers:  return PanelItemLists::controllerNames();
         case Items::none:         break;
     }
 
@@ -32,44 +32,44 @@ juce::Image image (const Picture& picture)
 } // namespace
 
 //==============================================================================
-void create (std::unique_ptr<juce::GroupComponent>& w, const Row& row)
+void create (std::unique_ptr<juce::GroupComponent>& w, const WidgetRow& row)
 {
     w = std::make_unique<juce::GroupComponent> (row.name, row.text);
 }
 
-void create (std::unique_ptr<juce::Label>& w, const Row& row)
+void create (std::unique_ptr<juce::Label>& w, const WidgetRow& row)
 {
     w = std::make_unique<juce::Label> (row.name, row.text);
 }
 
-void create (std::unique_ptr<juce::ComboBox>& w, const Row& row)
+void create (std::unique_ptr<juce::ComboBox>& w, const WidgetRow& row)
 {
     w = std::make_unique<juce::ComboBox> (row.name);
 }
 
-void create (std::unique_ptr<juce::TextEditor>& w, const Row& row)
+void create (std::unique_ptr<juce::TextEditor>& w, const WidgetRow& row)
 {
     w = std::make_unique<juce::TextEditor> (row.name, 0);
 }
 
-void create (std::unique_ptr<juce::ImageButton>& w, const Row& row)
+void create (std::unique_ptr<juce::ImageButton>& w, const WidgetRow& row)
 {
     w = std::make_unique<juce::ImageButton> (row.name);
 }
 
-void create (std::unique_ptr<juce::TextButton>& w, const Row& row)
+void create (std::unique_ptr<juce::TextButton>& w, const WidgetRow& row)
 {
     w = std::make_unique<juce::TextButton> (row.name);
 }
 
 //==============================================================================
-void configure (juce::GroupComponent& group, const Row& row, const Owner&)
+void configure (juce::GroupComponent& group, const WidgetRow& row, const Owner&)
 {
     if (row.variant == Variant::titleCentredLeft)
         group.setTextLabelPosition (juce::Justification::centredLeft);
 }
 
-void configure (juce::Label& label, const Row&, const Owner&)
+void configure (juce::Label& label, const WidgetRow&, const Owner&)
 {
     label.setFont (juce::Font (15.0f, juce::Font::plain));
     label.setJustificationType (juce::Justification::centredLeft);
@@ -78,7 +78,7 @@ void configure (juce::Label& label, const Row&, const Owner&)
     label.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
 }
 
-void configure (juce::ComboBox& combo, const Row& row, const Owner& owner)
+void configure (juce::ComboBox& combo, const WidgetRow& row, const Owner& owner)
 {
     combo.setEditableText (false);
     combo.setJustificationType (row.variant == Variant::textCentredRight ? juce::Justification::centredRight
@@ -93,7 +93,7 @@ void configure (juce::ComboBox& combo, const Row& row, const Owner& owner)
     combo.addListener (&owner.comboListener);
 }
 
-void configure (juce::TextEditor& editor, const Row& row, const Owner&)
+void configure (juce::TextEditor& editor, const WidgetRow& row, const Owner&)
 {
     editor.setMultiLine (false, true);
     editor.setReturnKeyStartsNewLine (false);
@@ -112,7 +112,7 @@ void configure (juce::TextEditor& editor, const Row& row, const Owner&)
     editor.setText (row.text, true);
 }
 
-void configure (juce::ImageButton& button, const Row& row, const Owner& owner)
+void configure (juce::ImageButton& button, const WidgetRow& row, const Owner& owner)
 {
     const bool isDefault = row.variant == Variant::defaultPictures;
 
@@ -129,7 +129,7 @@ void configure (juce::ImageButton& button, const Row& row, const Owner& owner)
                       0.0f);
 }
 
-void configure (juce::TextButton& button, const Row& row, const Owner& owner)
+void configure (juce::TextButton& button, const WidgetRow& row, const Owner& owner)
 {
     button.setButtonText (row.text);
     button.addListener (&owner.buttonListener);
@@ -148,4 +148,4 @@ void paintBackground (juce::Graphics& g, int width, int height)
                                              juce::Colour (0xffdbdbdb), 336.0f, 328.0f, false));
     g.fillRect (0, 0, width, height);
 }
-} // namespace panelWidgets
+} // namespace PanelWidgets

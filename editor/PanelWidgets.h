@@ -2,12 +2,12 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <cstddef>
 #include <memory>
 
-/** The settings panels' widgets as data: each panel lists one row per widget,
-    in member order, and these routines create, set up and place them. */
-namespace panelWidgets
+/** The settings panels' widgets as data: each panel hands over every widget
+    member together with its row, in member order, and these routines create,
+    set up, place and find them. */
+namespace PanelWidgets
 {
 /** The choices a combo box offers. */
 enum class Items
@@ -36,8 +36,10 @@ enum class Variant
     firmwareColours    // text button
 };
 
-struct Row
+/** One widget of a panel: the member that holds it, then how it is made and placed. */
+struct WidgetRow
 {
+    const char* member;
     const char* name;
     const char* text;
     juce::Rectangle<int> bounds;
@@ -77,73 +79,74 @@ Owner ownerOf (Panel& panel)
              { Panel::sendBtn_push_png, Panel::sendBtn_push_pngSize } };
 }
 
-void create (std::unique_ptr<juce::GroupComponent>& w, const Row& row);
-void create (std::unique_ptr<juce::Label>& w, const Row& row);
-void create (std::unique_ptr<juce::ComboBox>& w, const Row& row);
-void create (std::unique_ptr<juce::TextEditor>& w, const Row& row);
-void create (std::unique_ptr<juce::ImageButton>& w, const Row& row);
-void create (std::unique_ptr<juce::TextButton>& w, const Row& row);
+void create (std::unique_ptr<juce::GroupComponent>& w, const WidgetRow& row);
+void create (std::unique_ptr<juce::Label>& w, const WidgetRow& row);
+void create (std::unique_ptr<juce::ComboBox>& w, const WidgetRow& row);
+void create (std::unique_ptr<juce::TextEditor>& w, const WidgetRow& row);
+void create (std::unique_ptr<juce::ImageButton>& w, const WidgetRow& row);
+void create (std::unique_ptr<juce::TextButton>& w, const WidgetRow& row);
 
 /** A keyboard picker is made with its own picture and needs no settings. */
 template <typename Picker>
-void create (std::unique_ptr<Picker>& w, const Row&)
+void create (std::unique_ptr<Picker>& w, const WidgetRow&)
 {
     w = std::make_unique<Picker>();
 }
 
-void configure (juce::GroupComponent& group, const Row& row, const Owner& owner);
-void configure (juce::Label& label, const Row& row, const Owner& owner);
-void configure (juce::ComboBox& combo, const Row& row, const Owner& owner);
-void configure (juce::TextEditor& editor, const Row& row, const Owner& owner);
-void configure (juce::ImageButton& button, const Row& row, const Owner& owner);
-void configure (juce::TextButton& button, const Row& row, const Owner& owner);
+void configure (juce::GroupComponent& group, const WidgetRow& row, const Owner& owner);
+void configure (juce::Label& label, const WidgetRow& row, const Owner& owner);
+void configure (juce::ComboBox& combo, const WidgetRow& row, const Owner& owner);
+void configure (juce::TextEditor& editor, const WidgetRow& row, const Owner& owner);
+void configure (juce::ImageButton& button, const WidgetRow& row, const Owner& owner);
+void configure (juce::TextButton& button, const WidgetRow& row, const Owner& owner);
 
 template <typename Picker>
-void configure (Picker&, const Row&, const Owner&)
+void configure (Picker&, const WidgetRow&, const Owner&)
 {
 }
 
-/** Creates, shows and sets up each widget that `forEachWidget` hands over, the
-    n-th from rows[n]. */
-template <std::size_t count, typename ForEachWidget>
-void build (juce::Component& panel, const Row (&rows)[count], const Owner& owner, ForEachWidget&& forEachWidget)
+/** Creates, shows and sets up each widget that `forEachWidget` hands over with its row. */
+template <typename ForEachWidget>
+void build (juce::Component& panel, const Owner& owner, ForEachWidget&& forEachWidget)
 {
-    std::size_t row = 0;
-
-    forEachWidget ([&] (auto& widget)
+    forEachWidget ([&] (auto& widget, const WidgetRow& row)
     {
-        jassert (row < count);
-        const auto& settings = rows[row++];
-
-        create (widget, settings);
+        create (widget, row);
         panel.addAndMakeVisible (*widget);
 
-        if (settings.focusOrder > 0)
-            widget->setExplicitFocusOrder (settings.focusOrder);
+        if (row.focusOrder > 0)
+            widget->setExplicitFocusOrder (row.focusOrder);
 
-        configure (*widget, settings, owner);
+        configure (*widget, row, owner);
     });
-
-    jassert (row == count);
 }
 
 /** Puts each widget that still exists at its row's fixed place. */
-template <std::size_t count, typename ForEachWidget>
-void place (const Row (&rows)[count], ForEachWidget&& forEachWidget)
+template <typename ForEachWidget>
+void place (ForEachWidget&& forEachWidget)
 {
-    std::size_t row = 0;
-
-    forEachWidget ([&] (auto& widget)
+    forEachWidget ([] (auto& widget, const WidgetRow& row)
     {
-        jassert (row < count);
-
         if (widget != nullptr)
-            widget->setBounds (rows[row].bounds);
-
-        ++row;
+            widget->setBounds (row.bounds);
     });
+}
+
+/** The widget that the named member holds, or nullptr if no row names that member. */
+template <typename ForEachWidget>
+juce::Component* find (juce::StringRef member, ForEachWidget&& forEachWidget)
+{
+    juce::Component* found = nullptr;
+
+    forEachWidget ([&] (auto& widget, const WidgetRow& row)
+    {
+        if (found == nullptr && member == juce::StringRef (row.member))
+            found = widget.get();
+    });
+
+    return found;
 }
 
 /** The panels' white ground under a light grey gradient over width x height. */
 void paintBackground (juce::Graphics& g, int width, int height);
-} // namespace panelWidgets
+} // namespace PanelWidgets

@@ -19,7 +19,8 @@ struct TempFolder
 
 struct GlobalRow
 {
-    int global, value, box;
+    int global, value;
+    WidgetMember box;
     const char* shown;
 };
 
@@ -66,7 +67,7 @@ TEST (Panel49Buttons, DefaultsWithNoControlPickedSetTheGlobalsAndLeaveTheParamet
     EarlierNoPortsRig rig;
     click (rig.panel, ui49::defaultButton);
 
-    for (int box : { ui49::modeCombo, ui49::channelCombo, ui49::ccNumberCombo, ui49::minLsbCombo, ui49::maxMsbCombo })
+    for (WidgetMember box : { ui49::modeCombo, ui49::channelCombo, ui49::ccNumberCombo, ui49::minLsbCombo, ui49::maxMsbCombo })
         EXPECT_EQ (combo (rig.panel, box).getText(), "");
 
     for (const auto& row : defaultGlobals)
@@ -131,7 +132,7 @@ TEST (Panel49Buttons, SaveAndChartGiveTheFileItsExtension)
 {
     struct Row
     {
-        int button;
+        WidgetMember button;
         const char* chosen;
         const char* written;
         const char* title;
@@ -260,7 +261,7 @@ TEST (Panel49Buttons, CancelledChoosersChangeNothing)
     EarlierNoPortsRig rig;
     rig.panel.getManager().setParamForItem (1, 0x4F, 4);
 
-    for (int button : { ui49::saveButton, ui49::loadButton, ui49::chartButton })
+    for (WidgetMember button : { ui49::saveButton, ui49::loadButton, ui49::chartButton })
         click (rig.panel, button);
 
     EXPECT_EQ (dialogs.choosers.size(), 3u);
@@ -278,7 +279,7 @@ TEST (Panel49Buttons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
 
     struct Row
     {
-        int button;
+        WidgetMember button;
         juce::File answer;
         const char* message;
     };

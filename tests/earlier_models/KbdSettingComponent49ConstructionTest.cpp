@@ -6,7 +6,7 @@ enum class Kind { group, label, combo, editor, imageButton, textButton, picker }
 
 struct WidgetExpectation
 {
-    int index;
+    WidgetMember member;
     Kind kind;
     const char* name;
     const char* text;
@@ -77,7 +77,7 @@ juce::String shownText (juce::Component& c)
 
 struct ComboExpectation
 {
-    int index;
+    WidgetMember member;
     int itemCount;
     std::vector<std::pair<int, const char*>> samples; // item id, text
     juce::Justification justification;
@@ -119,10 +119,14 @@ TEST_F (Panel49Construction, WidgetsHaveTheirKindsNamesTextsBoundsAndFocusOrderA
 {
     ASSERT_EQ (panel.getNumChildComponents(), (int) std::size (widgetTable));
 
-    for (const auto& row : widgetTable)
+    for (int index = 0; index < (int) std::size (widgetTable); ++index)
     {
-        SCOPED_TRACE (row.name);
-        auto& c = *panel.getChildComponent (row.index);
+        const auto& row = widgetTable[index];
+        SCOPED_TRACE (row.member.name);
+        auto* found = panel.findWidget (row.member.name);
+        ASSERT_NE (found, nullptr);
+        auto& c = *found;
+        EXPECT_EQ (panel.getIndexOfChildComponent (&c), index);
         EXPECT_TRUE (hasKind (c, row.kind));
         EXPECT_EQ (c.getName(), row.name);
         EXPECT_EQ (shownText (c), row.text);
@@ -130,13 +134,15 @@ TEST_F (Panel49Construction, WidgetsHaveTheirKindsNamesTextsBoundsAndFocusOrderA
         EXPECT_EQ (c.getExplicitFocusOrder(), row.focusOrder);
         EXPECT_TRUE (c.isVisible());
     }
+
+    EXPECT_EQ (panel.findWidget ("noSuchMember"), nullptr);
 }
 
 TEST_F (Panel49Construction, ComboBoxesHoldTheirItemsAndStartWithoutSelection)
 {
     for (const auto& row : comboTable)
     {
-        auto& box = combo (panel, row.index);
+        auto& box = combo (panel, row.member);
         SCOPED_TRACE (box.getName());
 
         EXPECT_EQ (box.getNumItems(), row.itemCount);
@@ -158,9 +164,9 @@ TEST_F (Panel49Construction, ComboBoxesHoldTheirItemsAndStartWithoutSelection)
 
 TEST_F (Panel49Construction, WidgetsCarryTheirColoursAndSettings)
 {
-    for (int index : { ui49::loadButton, ui49::saveButton, ui49::chartButton })
+    for (WidgetMember button : { ui49::loadButton, ui49::saveButton, ui49::chartButton })
     {
-        auto& b = widget<juce::TextButton> (panel, index);
+        auto& b = widget<juce::TextButton> (panel, button);
         SCOPED_TRACE (b.getName());
         EXPECT_EQ (b.findColour (juce::TextButton::buttonColourId).getARGB(), 0xff808080u);
         EXPECT_EQ (b.findColour (juce::TextButton::buttonOnColourId).getARGB(), 0xff535a5eu);
@@ -234,7 +240,7 @@ TEST_F (Panel49Construction, FixedSizeAndBackgroundWhateverThePanelSize)
     EXPECT_EQ (panel.getBounds(), juce::Rectangle<int> (0, 0, 1063, 460));
 
     // The picker reaches six pixels below the panel, which cuts them off.
-    EXPECT_EQ (panel.getChildComponent (ui49::picker)->getBottom(), 466);
+    EXPECT_EQ (widget<juce::Component> (panel, ui49::picker).getBottom(), 466);
 
     auto image = paintPanel (panel);
     EXPECT_EQ (image.getPixelAt (2, 2).getARGB(), 0xfffcfcfcu);  // before the gradient's start
@@ -244,7 +250,7 @@ TEST_F (Panel49Construction, FixedSizeAndBackgroundWhateverThePanelSize)
 
     panel.setSize (1200, 800);
     for (const auto& row : widgetTable)
-        EXPECT_EQ (panel.getChildComponent (row.index)->getBounds(), row.bounds);
+        EXPECT_EQ (panel.findWidget (row.member.name)->getBounds(), row.bounds);
 
     // The gradient covers (0, 0, 1063, 500); beyond it the panel is white.
     image = paintPanel (panel);

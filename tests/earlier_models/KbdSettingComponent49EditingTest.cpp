@@ -13,13 +13,13 @@ protected:
         flushMessages();
     }
 
-    void choose (int box, int itemIndex)
+    void choose (WidgetMember box, int itemIndex)
     {
         combo (panel, box).setSelectedItemIndex (itemIndex, juce::sendNotification);
         flushMessages();
     }
 
-    juce::String shown (int box) { return combo (panel, box).getText(); }
+    juce::String shown (WidgetMember box) { return combo (panel, box).getText(); }
 
     /** Parameters 1 to 5 of every control of the panel. */
     std::vector<int> modelSnapshot()
@@ -44,7 +44,7 @@ protected:
     ZelManager49& manager = panel.getManager();
 };
 
-constexpr int parameterBoxes[] { ui49::modeCombo, ui49::channelCombo, ui49::ccNumberCombo, ui49::minLsbCombo,
+constexpr WidgetMember parameterBoxes[] { ui49::modeCombo, ui49::channelCombo, ui49::ccNumberCombo, ui49::minLsbCombo,
                                  ui49::maxMsbCombo };
 
 std::set<short> idRanges (std::initializer_list<std::pair<short, short>> ranges)
@@ -114,7 +114,7 @@ TEST_F (Panel49Editing, DescriptorsHoldTheFiftyFiveControlsWithTheirDefaults)
 TEST_F (Panel49Editing, EveryButtonOfThePictureNamesAControlOfThePanel)
 {
     const auto descriptors = panel.getAllDescriptors();
-    auto& picture = *panel.getChildComponent (ui49::picker);
+    auto& picture = widget<juce::Component> (panel, ui49::picker);
     std::set<short> onThePicture;
 
     for (auto* child : picture.getChildren())
@@ -134,7 +134,7 @@ TEST_F (Panel49Editing, ParameterBoxesChangeNothingBeforeAControlIsPicked)
 {
     const auto before = modelSnapshot();
 
-    for (int box : parameterBoxes)
+    for (WidgetMember box : parameterBoxes)
         choose (box, 3);
 
     EXPECT_EQ (modelSnapshot(), before);
@@ -211,7 +211,7 @@ TEST_F (Panel49Editing, TypedNamesAreNeitherReadNorKept)
 
 TEST_F (Panel49Editing, AClickOnThePictureSelectsTheControl)
 {
-    auto& picture = *panel.getChildComponent (ui49::picker);
+    auto& picture = widget<juce::Component> (panel, ui49::picker);
     dynamic_cast<juce::Button&> (*picture.getChildComponent (0)).triggerClick(); // the modulation wheel
     flushMessages();
 
@@ -236,7 +236,8 @@ TEST_F (Panel49Editing, BoxesShowTheControlsParametersAndWriteThemBack)
 
     struct Choice
     {
-        int box, itemIndex, param, stored;
+        WidgetMember box;
+        int itemIndex, param, stored;
     };
 
     for (const auto& c : { Choice { ui49::modeCombo, 4, 1, 4 }, Choice { ui49::channelCombo, 19, 2, 126 },
@@ -320,7 +321,8 @@ TEST_F (Panel49Editing, GlobalBoxesWriteTheGlobalsWhetherOrNotAControlIsPicked)
 {
     struct Row
     {
-        int box, itemIndex, global, stored;
+        WidgetMember box;
+        int itemIndex, global, stored;
     };
 
     const Row rows[] {

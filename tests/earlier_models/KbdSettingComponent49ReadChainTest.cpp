@@ -40,7 +40,8 @@ TEST (Panel49ReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
 
     struct GlobalRow
     {
-        int global, value, box;
+        int global, value;
+        WidgetMember box;
         const char* shown;
     };
 
@@ -79,7 +80,7 @@ TEST (Panel49ReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
     EXPECT_TRUE (dialogs.boxes.empty());
 
     // What a user sees after the read, with the tempo slider picked on the picture.
-    auto& picture = *panel.getChildComponent (ui49::picker);
+    auto& picture = widget<juce::Component> (panel, ui49::picker);
     dynamic_cast<juce::Button&> (*picture.getChildComponent (30)).triggerClick();
     flushMessages();
     EXPECT_EQ (editorText (panel, ui49::nameEditor), "Tempo");
@@ -122,7 +123,7 @@ TEST (Panel49ReadChain, AKeyboardThatNeverAnswersGivesOneBox)
     EXPECT_EQ (dialogs.boxes[0].message, notDetected);
     EXPECT_TRUE (manager.autoRedetect);
 
-    for (int box : { ui49::lowerChannelCombo, ui49::upperChannelCombo, ui49::splitPointCombo })
+    for (WidgetMember box : { ui49::lowerChannelCombo, ui49::upperChannelCombo, ui49::splitPointCombo })
         EXPECT_EQ (combo (*rig.panel, box).getText(), "");
 }
 

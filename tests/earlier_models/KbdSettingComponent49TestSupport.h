@@ -3,20 +3,25 @@
 #include "KbdSettingComponent49.h"
 #include "../panel/PanelTestSupport.h"
 
-/** The earlier panel's widgets among its children, which are in member order. */
+/** The earlier panel's widgets. */
 namespace ui49
 {
-enum Index
-{
-    globalGroup, lowerChannelLabel, lowerChannelCombo, knobModeLabel, knobModeCombo,
-    controlGroup, nameLabel, nameEditor, ccNumberLabel, ccNumberCombo,
-    defaultButton, sendButton, picker, modeLabel, modeCombo,
-    channelLabel, channelCombo, maxMsbLabel, maxMsbCombo, minLsbLabel,
-    minLsbCombo, splitModeLabel, splitModeCombo, upperChannelLabel, upperChannelCombo,
-    faderModeLabel, faderModeCombo, splitPointLabel, splitPointCombo, loadButton,
-    saveButton, chartButton,
-    count
-};
+inline constexpr WidgetMember
+    globalGroup { "globalGroup" }, lowerChannelLabel { "lowerChannelLabel" },
+    lowerChannelCombo { "lowerChannelCombo" }, knobModeLabel { "knobModeLabel" }, knobModeCombo { "knobModeCombo" },
+    controlGroup { "controlGroup" }, nameLabel { "nameLabel" }, nameEditor { "nameEditor" },
+    ccNumberLabel { "ccNumberLabel" }, ccNumberCombo { "ccNumberCombo" },
+    defaultButton { "defaultButton" }, sendButton { "sendButton" }, picker { "picker" },
+    modeLabel { "modeLabel" }, modeCombo { "modeCombo" }, channelLabel { "channelLabel" }, channelCombo { "channelCombo" },
+    maxMsbLabel { "maxMsbLabel" }, maxMsbCombo { "maxMsbCombo" }, minLsbLabel { "minLsbLabel" }, minLsbCombo { "minLsbCombo" },
+    splitModeLabel { "splitModeLabel" }, splitModeCombo { "splitModeCombo" },
+    upperChannelLabel { "upperChannelLabel" }, upperChannelCombo { "upperChannelCombo" },
+    faderModeLabel { "faderModeLabel" }, faderModeCombo { "faderModeCombo" },
+    splitPointLabel { "splitPointLabel" }, splitPointCombo { "splitPointCombo" },
+    loadButton { "loadButton" }, saveButton { "saveButton" }, chartButton { "chartButton" };
+
+/** The number of widgets that the panel builds. */
+inline constexpr int count = 32;
 } // namespace ui49
 
 /** The simulated earlier keyboard, and an earlier panel that finds it. */

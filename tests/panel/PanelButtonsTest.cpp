@@ -46,7 +46,8 @@ TEST (PanelButtons, DefaultsRestoreTheFactoryMappingAndGlobals)
 
     struct Row
     {
-        int global, value, box;
+        int global, value;
+        WidgetMember box;
         const char* shown;
     };
 
@@ -71,7 +72,7 @@ TEST (PanelButtons, DefaultsWithNoControlPickedLeaveTheParameterBoxesEmpty)
     NoPortsRig rig;
     click (rig.panel, ui::defaultButton);
 
-    for (int box : { ui::modeCombo, ui::channelCombo, ui::ccNumberCombo, ui::minLsbCombo, ui::maxMsbCombo })
+    for (WidgetMember box : { ui::modeCombo, ui::channelCombo, ui::ccNumberCombo, ui::minLsbCombo, ui::maxMsbCombo })
         EXPECT_EQ (combo (rig.panel, box).getText(), "");
 
     EXPECT_EQ (combo (rig.panel, ui::splitPointCombo).getText(), "C3");
@@ -249,7 +250,7 @@ TEST (PanelButtons, CancelledChoosersChangeNothing)
     NoPortsRig rig;
     const auto before = rig.panel.getManager().getParamForItem (1, 0x21);
 
-    for (int button : { ui::saveButton, ui::loadButton, ui::chartButton })
+    for (WidgetMember button : { ui::saveButton, ui::loadButton, ui::chartButton })
         click (rig.panel, button);
 
     EXPECT_EQ (dialogs.choosers.size(), 3u);
@@ -286,7 +287,7 @@ TEST (PanelButtons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
 
     struct Row
     {
-        int button;
+        WidgetMember button;
         juce::File answer;
         const char* message;
     };

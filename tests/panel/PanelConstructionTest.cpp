@@ -8,7 +8,7 @@ enum class Kind { group, label, combo, editor, imageButton, textButton, picker }
 
 struct WidgetExpectation
 {
-    int index;
+    WidgetMember member;
     Kind kind;
     const char* name;
     const char* text;
@@ -82,7 +82,7 @@ juce::String shownText (juce::Component& c)
 
 struct ComboExpectation
 {
-    int index;
+    WidgetMember member;
     int itemCount;
     std::vector<std::pair<int, const char*>> samples; // item id, text
     juce::Justification justification;
@@ -124,24 +124,30 @@ TEST_F (PanelConstruction, WidgetsHaveTheirKindsNamesTextsBoundsAndFocusOrder)
 {
     ASSERT_EQ (panel.getNumChildComponents(), (int) std::size (widgetTable));
 
-    for (const auto& row : widgetTable)
+    for (int index = 0; index < (int) std::size (widgetTable); ++index)
     {
-        SCOPED_TRACE (row.name);
-        auto& c = *panel.getChildComponent (row.index);
+        const auto& row = widgetTable[index];
+        SCOPED_TRACE (row.member.name);
+        auto* found = panel.findWidget (row.member.name);
+        ASSERT_NE (found, nullptr);
+        auto& c = *found;
+        EXPECT_EQ (panel.getIndexOfChildComponent (&c), index);
         EXPECT_TRUE (hasKind (c, row.kind));
         EXPECT_EQ (c.getName(), row.name);
         EXPECT_EQ (shownText (c), row.text);
         EXPECT_EQ (c.getBounds(), row.bounds);
         EXPECT_EQ (c.getExplicitFocusOrder(), row.focusOrder);
-        EXPECT_EQ (c.isVisible(), row.index != ui::chartButton);
+        EXPECT_EQ (c.isVisible(), row.member != ui::chartButton);
     }
+
+    EXPECT_EQ (panel.findWidget ("noSuchMember"), nullptr);
 }
 
 TEST_F (PanelConstruction, ComboBoxesHoldTheirItemsAndStartWithoutSelection)
 {
     for (const auto& row : comboTable)
     {
-        auto& box = combo (panel, row.index);
+        auto& box = combo (panel, row.member);
         SCOPED_TRACE (box.getName());
 
         EXPECT_EQ (box.getNumItems(), row.itemCount);
@@ -178,14 +184,14 @@ TEST_F (PanelConstruction, WidgetsCarryTheirColoursAndSettings)
 {
     struct ButtonColours
     {
-        int index;
+        WidgetMember button;
         juce::uint32 colour;
     };
 
     for (const auto& row : { ButtonColours { ui::loadButton, 0xff808080 }, ButtonColours { ui::saveButton, 0xff808080 },
                              ButtonColours { ui::chartButton, 0xff808080 }, ButtonColours { ui::fwButton, 0xff8d99a0 } })
     {
-        auto& b = widget<juce::TextButton> (panel, row.index);
+        auto& b = widget<juce::TextButton> (panel, row.button);
         SCOPED_TRACE (b.getName());
         EXPECT_EQ (b.findColour (juce::TextButton::buttonColourId).getARGB(), row.colour);
         EXPECT_EQ (b.findColour (juce::TextButton::buttonOnColourId).getARGB(), 0xff535a5eu);
@@ -263,7 +269,7 @@ TEST_F (PanelConstruction, FixedSizeAndBackgroundWhateverThePanelSize)
 
     panel.setSize (1200, 800);
     for (const auto& row : widgetTable)
-        EXPECT_EQ (panel.getChildComponent (row.index)->getBounds(), row.bounds);
+        EXPECT_EQ (panel.findWidget (row.member.name)->getBounds(), row.bounds);
 
     image = paintPanel (panel);
     EXPECT_EQ (image.getPixelAt (1100, 700).getARGB(), 0xffffffffu);

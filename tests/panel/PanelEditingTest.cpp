@@ -11,13 +11,13 @@ protected:
         flushMessages();
     }
 
-    void choose (int box, int itemIndex)
+    void choose (WidgetMember box, int itemIndex)
     {
         combo (panel, box).setSelectedItemIndex (itemIndex, juce::sendNotification);
         flushMessages();
     }
 
-    juce::String shown (int box) { return combo (panel, box).getText(); }
+    juce::String shown (WidgetMember box) { return combo (panel, box).getText(); }
 
     /** Parameters 1 to 5 of every control of the panel. */
     std::vector<int> modelSnapshot()
@@ -34,14 +34,14 @@ protected:
     ZelManager49& manager = panel.getManager();
 };
 
-constexpr int parameterBoxes[] { ui::modeCombo, ui::channelCombo, ui::ccNumberCombo, ui::minLsbCombo, ui::maxMsbCombo };
+constexpr WidgetMember parameterBoxes[] { ui::modeCombo, ui::channelCombo, ui::ccNumberCombo, ui::minLsbCombo, ui::maxMsbCombo };
 } // namespace
 
 TEST_F (PanelEditing, ParameterBoxesChangeNothingBeforeAControlIsPicked)
 {
     const auto before = modelSnapshot();
 
-    for (int box : parameterBoxes)
+    for (WidgetMember box : parameterBoxes)
         choose (box, 3);
 
     EXPECT_EQ (modelSnapshot(), before);
@@ -82,7 +82,7 @@ TEST_F (PanelEditing, PickerMessagesSelectKnownControlsByTheirLow16Bits)
 
 TEST_F (PanelEditing, AClickOnThePictureSelectsTheControl)
 {
-    auto& picture = *panel.getChildComponent (ui::picker);
+    auto& picture = widget<juce::Component> (panel, ui::picker);
     dynamic_cast<juce::Button&> (*picture.getChildComponent (0)).triggerClick(); // the modulation wheel
     flushMessages();
 
@@ -106,7 +106,8 @@ TEST_F (PanelEditing, BoxesShowTheControlsParametersAndWriteThemBack)
 
     struct Choice
     {
-        int box, itemIndex, param, stored;
+        WidgetMember box;
+        int itemIndex, param, stored;
     };
 
     for (const auto& c : { Choice { ui::modeCombo, 4, 1, 4 }, Choice { ui::channelCombo, 19, 2, 126 },
@@ -150,7 +151,7 @@ TEST_F (PanelEditing, ChannelValuesAndWhatTheBoxStoresBack)
 TEST_F (PanelEditing, ValuesThatNoChoiceShowsLeaveTheBoxesEmpty)
 {
     pick ("0x70");
-    for (int box : parameterBoxes)
+    for (WidgetMember box : parameterBoxes)
         EXPECT_NE (shown (box), "");
 
     // A Mode above 11 and numbers above 127 have no item; 0x10040 has no parameters at all.
@@ -162,7 +163,7 @@ TEST_F (PanelEditing, ValuesThatNoChoiceShowsLeaveTheBoxesEmpty)
     EXPECT_EQ (manager.getParamForItem (1, 0x21), -1);
 
     pick ("0x10040");
-    for (int box : parameterBoxes)
+    for (WidgetMember box : parameterBoxes)
         EXPECT_EQ (shown (box), "");
 }
 
@@ -210,7 +211,8 @@ TEST_F (PanelEditing, GlobalBoxesWriteTheGlobalsWhetherOrNotAControlIsPicked)
 {
     struct Row
     {
-        int box, itemIndex, global, stored;
+        WidgetMember box;
+        int itemIndex, global, stored;
     };
 
     const Row rows[] {

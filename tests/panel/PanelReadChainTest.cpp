@@ -63,7 +63,8 @@ TEST (PanelReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
 
     struct GlobalRow
     {
-        int global, value, box;
+        int global, value;
+        WidgetMember box;
         const char* shown;
     };
 
@@ -95,7 +96,7 @@ TEST (PanelReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
         EXPECT_EQ (manager.getParamForItem (p, 0x21), rig.keyboard.getItemParam (p, 0x21)) << "parameter " << p;
 
     // What a user sees after the read, with a control picked on the picture: Shift, then Cutoff.
-    auto& picture = *panel.getChildComponent (ui::picker);
+    auto& picture = widget<juce::Component> (panel, ui::picker);
     dynamic_cast<juce::Button&> (*picture.getChildComponent (65)).triggerClick();
     flushMessages();
     dynamic_cast<juce::Button&> (*picture.getChildComponent (2)).triggerClick();

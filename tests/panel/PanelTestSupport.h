@@ -9,43 +9,66 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
-/** The panel's widgets among its children, which are in member order. */
+/** A panel's widget, named by the member that holds it: the panel's own widget
+    table finds it. */
+struct WidgetMember
+{
+    const char* name;
+};
+
+inline bool operator== (WidgetMember a, WidgetMember b) { return std::strcmp (a.name, b.name) == 0; }
+inline bool operator!= (WidgetMember a, WidgetMember b) { return ! (a == b); }
+inline std::ostream& operator<< (std::ostream& out, WidgetMember member) { return out << member.name; }
+
+/** The Orlune panel's widgets. */
 namespace ui
 {
-enum Index
-{
-    globalGroup, part2ChannelLabel, lowerChannelCombo, knobModeLabel, knobModeCombo,
-    controlGroup, nameLabel, nameEditor, ccNumberLabel, ccNumberCombo,
-    defaultButton, sendButton, picker, modeLabel, modeCombo,
-    channelLabel, channelCombo, maxMsbLabel, maxMsbCombo, minLsbLabel,
-    minLsbCombo, splitModeLabel, splitModeCombo, part1ChannelLabel, upperChannelCombo,
-    faderModeLabel, faderModeCombo, splitPointLabel, splitPointCombo, loadButton,
-    saveButton, chartButton, fwButton, firmwareLabel, firmwareEditor,
-    count
-};
+inline constexpr WidgetMember
+    globalGroup { "globalGroup" }, part2ChannelLabel { "part2ChannelLabel" },
+    lowerChannelCombo { "lowerChannelCombo" }, knobModeLabel { "knobModeLabel" }, knobModeCombo { "knobModeCombo" },
+    controlGroup { "controlGroup" }, nameLabel { "nameLabel" }, nameEditor { "nameEditor" },
+    ccNumberLabel { "ccNumberLabel" }, ccNumberCombo { "ccNumberCombo" },
+    defaultButton { "defaultButton" }, sendButton { "sendButton" }, picker { "picker" },
+    modeLabel { "modeLabel" }, modeCombo { "modeCombo" }, channelLabel { "channelLabel" }, channelCombo { "channelCombo" },
+    maxMsbLabel { "maxMsbLabel" }, maxMsbCombo { "maxMsbCombo" }, minLsbLabel { "minLsbLabel" }, minLsbCombo { "minLsbCombo" },
+    splitModeLabel { "splitModeLabel" }, splitModeCombo { "splitModeCombo" },
+    part1ChannelLabel { "part1ChannelLabel" }, upperChannelCombo { "upperChannelCombo" },
+    faderModeLabel { "faderModeLabel" }, faderModeCombo { "faderModeCombo" },
+    splitPointLabel { "splitPointLabel" }, splitPointCombo { "splitPointCombo" },
+    loadButton { "loadButton" }, saveButton { "saveButton" }, chartButton { "chartButton" }, fwButton { "fwButton" },
+    firmwareLabel { "firmwareLabel" }, firmwareEditor { "firmwareEditor" };
+
+/** The number of widgets that the panel builds. */
+inline constexpr int count = 35;
 } // namespace ui
 
-template <typename Widget>
-Widget& widget (juce::Component& panel, int index)
+/** The widget that `member` of the panel holds; fails the test if there is none of that kind. */
+template <typename Widget, typename Panel>
+Widget& widget (Panel& panel, WidgetMember member)
 {
-    auto* w = dynamic_cast<Widget*> (panel.getChildComponent (index));
+    auto* w = dynamic_cast<Widget*> (panel.findWidget (member.name));
 
     if (w == nullptr)
     {
-        ADD_FAILURE() << "child " << index << " is not of the expected kind";
+        ADD_FAILURE() << member.name << " holds no widget of the expected kind";
         std::abort();
     }
 
     return *w;
 }
 
-inline juce::ComboBox& combo (juce::Component& panel, int index) { return widget<juce::ComboBox> (panel, index); }
-inline juce::String editorText (juce::Component& panel, int index) { return widget<juce::TextEditor> (panel, index).getText(); }
+template <typename Panel>
+juce::ComboBox& combo (Panel& panel, WidgetMember member) { return widget<juce::ComboBox> (panel, member); }
+
+template <typename Panel>
+juce::String editorText (Panel& panel, WidgetMember member) { return widget<juce::TextEditor> (panel, member).getText(); }
 
 /** Runs the message loop until every message posted so far, and those that
     they post in turn, up to `rounds` levels deep, has been handled. */
@@ -171,9 +194,9 @@ using NoPortsRig = PanelNoPortsRig<KbdSettingComponentVT49>;
 
 /** Calls the panel's handler as a click on one of its buttons does. */
 template <typename Panel>
-void click (Panel& panel, int index)
+void click (Panel& panel, WidgetMember button)
 {
-    panel.buttonClicked (&widget<juce::Button> (panel, index));
+    panel.buttonClicked (&widget<juce::Button> (panel, button));
     flushMessages();
 }
 
