@@ -6,19 +6,9 @@
 /** The earlier panel's widgets. */
 namespace ui49
 {
-inline constexpr WidgetMember
-    globalGroup { "globalGroup" }, lowerChannelLabel { "lowerChannelLabel" },
-    lowerChannelCombo { "lowerChannelCombo" }, knobModeLabel { "knobModeLabel" }, knobModeCombo { "knobModeCombo" },
-    controlGroup { "controlGroup" }, nameLabel { "nameLabel" }, nameEditor { "nameEditor" },
-    ccNumberLabel { "ccNumberLabel" }, ccNumberCombo { "ccNumberCombo" },
-    defaultButton { "defaultButton" }, sendButton { "sendButton" }, picker { "picker" },
-    modeLabel { "modeLabel" }, modeCombo { "modeCombo" }, channelLabel { "channelLabel" }, channelCombo { "channelCombo" },
-    maxMsbLabel { "maxMsbLabel" }, maxMsbCombo { "maxMsbCombo" }, minLsbLabel { "minLsbLabel" }, minLsbCombo { "minLsbCombo" },
-    splitModeLabel { "splitModeLabel" }, splitModeCombo { "splitModeCombo" },
-    upperChannelLabel { "upperChannelLabel" }, upperChannelCombo { "upperChannelCombo" },
-    faderModeLabel { "faderModeLabel" }, faderModeCombo { "faderModeCombo" },
-    splitPointLabel { "splitPointLabel" }, splitPointCombo { "splitPointCombo" },
-    loadButton { "loadButton" }, saveButton { "saveButton" }, chartButton { "chartButton" };
+using namespace panelWidgetMembers;
+
+inline constexpr WidgetMember lowerChannelLabel { "lowerChannelLabel" }, upperChannelLabel { "upperChannelLabel" };
 
 /** The number of widgets that the panel builds. */
 inline constexpr int count = 32;

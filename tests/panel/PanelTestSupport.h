@@ -27,23 +27,31 @@ inline bool operator== (WidgetMember a, WidgetMember b) { return std::strcmp (a.
 inline bool operator!= (WidgetMember a, WidgetMember b) { return ! (a == b); }
 inline std::ostream& operator<< (std::ostream& out, WidgetMember member) { return out << member.name; }
 
-/** The Orlune panel's widgets. */
-namespace ui
+/** The widgets that both settings panels have. */
+namespace panelWidgetMembers
 {
 inline constexpr WidgetMember
-    globalGroup { "globalGroup" }, part2ChannelLabel { "part2ChannelLabel" },
-    lowerChannelCombo { "lowerChannelCombo" }, knobModeLabel { "knobModeLabel" }, knobModeCombo { "knobModeCombo" },
+    globalGroup { "globalGroup" }, lowerChannelCombo { "lowerChannelCombo" },
+    knobModeLabel { "knobModeLabel" }, knobModeCombo { "knobModeCombo" },
     controlGroup { "controlGroup" }, nameLabel { "nameLabel" }, nameEditor { "nameEditor" },
     ccNumberLabel { "ccNumberLabel" }, ccNumberCombo { "ccNumberCombo" },
     defaultButton { "defaultButton" }, sendButton { "sendButton" }, picker { "picker" },
     modeLabel { "modeLabel" }, modeCombo { "modeCombo" }, channelLabel { "channelLabel" }, channelCombo { "channelCombo" },
     maxMsbLabel { "maxMsbLabel" }, maxMsbCombo { "maxMsbCombo" }, minLsbLabel { "minLsbLabel" }, minLsbCombo { "minLsbCombo" },
-    splitModeLabel { "splitModeLabel" }, splitModeCombo { "splitModeCombo" },
-    part1ChannelLabel { "part1ChannelLabel" }, upperChannelCombo { "upperChannelCombo" },
+    splitModeLabel { "splitModeLabel" }, splitModeCombo { "splitModeCombo" }, upperChannelCombo { "upperChannelCombo" },
     faderModeLabel { "faderModeLabel" }, faderModeCombo { "faderModeCombo" },
     splitPointLabel { "splitPointLabel" }, splitPointCombo { "splitPointCombo" },
-    loadButton { "loadButton" }, saveButton { "saveButton" }, chartButton { "chartButton" }, fwButton { "fwButton" },
-    firmwareLabel { "firmwareLabel" }, firmwareEditor { "firmwareEditor" };
+    loadButton { "loadButton" }, saveButton { "saveButton" }, chartButton { "chartButton" };
+} // namespace panelWidgetMembers
+
+/** The Orlune panel's widgets. */
+namespace ui
+{
+using namespace panelWidgetMembers;
+
+inline constexpr WidgetMember
+    part2ChannelLabel { "part2ChannelLabel" }, part1ChannelLabel { "part1ChannelLabel" },
+    fwButton { "fwButton" }, firmwareLabel { "firmwareLabel" }, firmwareEditor { "firmwareEditor" };
 
 /** The number of widgets that the panel builds. */
 inline constexpr int count = 35;
