@@ -338,7 +338,7 @@ protected:
         int n = 0;
 
         for (const auto& p : clock.getPauses())
-            if (p.kind == VirtualClock::Pause::sleep)
+            if (p.kind == VirtualClock::Pause::sleeping)
             {
                 EXPECT_EQ (p.microseconds, 50000);
                 ++n;
