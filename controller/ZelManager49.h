@@ -80,7 +80,8 @@ public:
     void resetMappingToDefault();
 
     //==============================================================================
-    // Requests and sending: each returns false, sending nothing, without a keyboard output.
+    // Requests and sending: each returns false, sending nothing, without a keyboard
+    // output or when an argument that goes out unmasked lies outside 0 to 127.
 
     bool postStoreRequest (int memory);
     bool postRecallRequest (int memory);
@@ -103,6 +104,8 @@ public:
     bool postItemConfigRequest (int item);
     bool postLCDMessage (juce::String line1, juce::String line2);
 
+    /** Sends every item parameter that fits a data byte (the rest are skipped,
+        without their pause), global 6, curves 4, 1, 3, then the store request. */
     bool updateKeyboard (int memory);
     void programItem (int item, int mode, int chan, int num, int minLsb, int maxMsb, int option);
     int queryItemParamValue (int p, int item, int sub);

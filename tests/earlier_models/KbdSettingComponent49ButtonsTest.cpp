@@ -128,6 +128,52 @@ TEST (Panel49Buttons, SendDeliversTheWholeSetupAndTheStoreRequest)
     EXPECT_TRUE (rig.keyboard.getUnexpected().empty());
 }
 
+TEST (Panel49Buttons, SendAfterDefaultsOrAFileOutsideADataByteDeliversOnlyCleanSysEx)
+{
+    TempFolder temp;
+    const auto file = temp.folder.getChildFile ("wide.vuk49");
+    ASSERT_TRUE (file.replaceWithText (kSettingsOutsideADataByte));
+
+    for (const bool loadFile : { false, true })
+    {
+        SCOPED_TRACE (loadFile ? "loaded file" : "defaults");
+        RecordingDialogs dialogs;
+        EarlierKeyboardRig rig;
+        ASSERT_TRUE (rig.readKeyboard());
+
+        if (loadFile)
+        {
+            dialogs.fileAnswers.push_back (file);
+            click (*rig.panel, ui49::loadButton);
+        }
+        else
+        {
+            click (*rig.panel, ui49::defaultButton);
+        }
+
+        rig.keyboard.clearReceived();
+        click (*rig.panel, ui49::sendButton);
+        ASSERT_TRUE (rig.ports.waitUntilIdle());
+
+        EXPECT_TRUE (dialogs.boxes.empty());
+        expectCleanSendEndingWithTheStore (rig.keyboard, rig.ports);
+
+        // The LED's number -1 stays in the model and is not sent.
+        EXPECT_EQ (rig.panel->getManager().getParamForItem (3, 99), -1);
+        EXPECT_EQ (rig.keyboard.getItemParam (3, 99), 0);
+        EXPECT_EQ (rig.keyboard.getItemParam (1, 99), 1);
+
+        if (loadFile)
+        {
+            // Item 1 keeps the keyboard's own mode, channel and maximum.
+            EXPECT_EQ (rig.keyboard.getItemParam (1, 1), 1);
+            EXPECT_EQ (rig.keyboard.getItemParam (2, 1), 0);
+            EXPECT_EQ (rig.keyboard.getItemParam (3, 1), 60);
+            EXPECT_EQ (rig.keyboard.getItemParam (5, 1), 127);
+        }
+    }
+}
+
 TEST (Panel49Buttons, SaveAndChartGiveTheFileItsExtension)
 {
     struct Row

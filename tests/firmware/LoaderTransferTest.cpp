@@ -28,6 +28,8 @@ protected:
         ZelManager49::sStandaloneMode = false;
     }
 
+    void TearDown() override { EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>()); }
+
     bool burn (const Bytes& content)
     {
         TempFirmwareFile temp (content);

@@ -141,6 +141,8 @@ protected:
 
     ~UpdaterRunnerTest() override { ZelManager49::sStandaloneMode = false; }
 
+    void TearDown() override { EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>()); }
+
     void connectToKeyboard()
     {
         manager.setDevicesEx ("Orlune 61", "Orlune 61", 0x500);

@@ -44,6 +44,16 @@ std::vector<juce::MidiMessage> protocolReceived (const SimulatedKeyboard& keyboa
     return messages;
 }
 
+void expectCleanSendEndingWithTheStore (const SimulatedKeyboard& keyboard, const SimMidiPorts& ports)
+{
+    const auto received = protocolReceived (keyboard);
+    ASSERT_FALSE (received.empty());
+    EXPECT_TRUE (sameBytes (received.back(), ZelMidiMessage49::SaveMemoryRequest (0))) << hex (received.back());
+    EXPECT_EQ (keyboard.getLastStoredMemory(), 0);
+    EXPECT_TRUE (keyboard.getUnexpected().empty());
+    EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>());
+}
+
 int ledsSwitchedOff (const SimulatedKeyboard& keyboard)
 {
     int count = 0;

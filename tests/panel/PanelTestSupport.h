@@ -153,6 +153,18 @@ private:
 /** The messages that the keyboard received, identity request excluded. */
 std::vector<juce::MidiMessage> protocolReceived (const SimulatedKeyboard& keyboard);
 
+/** Expects that every message of a Send reached the keyboard as clean SysEx and
+    was taken, and that the store request for memory 0 came last. */
+void expectCleanSendEndingWithTheStore (const SimulatedKeyboard& keyboard, const SimMidiPorts& ports);
+
+/** A settings file whose item 1, global 6 and curve 4 hold values that no data byte can carry. */
+inline const char* const kSettingsOutsideADataByte =
+    "<Settings><Items>"
+    "<Item ID=\"1\" Mode=\"200\" Chan=\"-1\" Num=\"60\" MinLSB=\"0\" MaxMSB=\"300\" Option=\"0\"/>"
+    "<Item ID=\"99\" Mode=\"1\" Chan=\"65\" Num=\"-1\" MinLSB=\"0\" MaxMSB=\"127\" Option=\"0\"/>"
+    "</Items><Globals><Param ID=\"6\" Value=\"130\"/></Globals>"
+    "<Curves><Param ID=\"4\" Value=\"-8\"/></Curves></Settings>";
+
 /** The number of LED set messages for items 99 to 106 that the keyboard received so far. */
 int ledsSwitchedOff (const SimulatedKeyboard& keyboard);
 
@@ -164,6 +176,8 @@ struct PanelKeyboardRig
         : keyboard { ports, keyboardName + " MIDI Out", keyboardName + " MIDI In" }
     {
     }
+
+    ~PanelKeyboardRig() { EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>()); }
 
     VirtualClock clock;
     SimMidiPorts ports { clock };
@@ -187,6 +201,8 @@ struct PanelKeyboardRig
 template <typename Panel>
 struct PanelNoPortsRig
 {
+    ~PanelNoPortsRig() { EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>()); }
+
     VirtualClock clock;
     SimMidiPorts ports { clock };
     Panel panel { ports, clock };

@@ -284,6 +284,10 @@ void SimMidiPorts::beginSend (const juce::String& output, const juce::MidiMessag
             ++overlappingSends;
 
         sent.push_back ({ output, message, clock.getMillisecondCounter() });
+
+        if (message.getRawDataSize() > 0 && message.getRawData()[0] == 0xF0 && ! isCleanSysEx (message))
+            protocolErrors.push_back ((output + ": " + juce::String::toHexString (message.getRawData(),
+                                                                                  message.getRawDataSize())).toStdString());
     }
 
     // Widens the window in which an unguarded second sender would overlap.
@@ -329,6 +333,21 @@ juce::StringArray SimMidiPorts::getEvents() const
 int SimMidiPorts::getOpenInputCount() const
 {
     return openInputCount;
+}
+
+bool SimMidiPorts::isCleanSysEx (const juce::MidiMessage& message)
+{
+    const auto* data = message.getRawData();
+    const auto size = message.getRawDataSize();
+
+    return size >= 2 && data[0] == 0xF0 && data[size - 1] == 0xF7
+        && std::all_of (data + 1, data + size - 1, [] (juce::uint8 b) { return b < 0x80; });
+}
+
+std::vector<std::string> SimMidiPorts::getProtocolErrors() const
+{
+    const std::lock_guard<std::mutex> lock (logMutex);
+    return protocolErrors;
 }
 
 int SimMidiPorts::getOverlappingSends() const

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -62,6 +63,14 @@ public:
 
     /** Sends to one output that overlapped in time: each one corrupts a SysEx message. */
     int getOverlappingSends() const;
+
+    /** Whether a SysEx message has F7 last and only bytes below 0x80 between:
+        a real MIDI stack cuts any other short or takes bytes out of it. */
+    static bool isCleanSysEx (const juce::MidiMessage& message);
+
+    /** The SysEx messages sent that a real MIDI stack would mangle (no F7 at the
+        end, or a byte of 0x80 or more inside), as "output: hex bytes". */
+    std::vector<std::string> getProtocolErrors() const;
 
     bool isInputThread() const;
     Clock& getClock() const { return clock; }
@@ -118,6 +127,7 @@ private:
     juce::StringArray events;
     std::map<juce::String, int> sendsInProgress;
     int overlappingSends = 0;
+    std::vector<std::string> protocolErrors;
 
     std::thread thread;
     std::thread::id threadId;

@@ -175,7 +175,7 @@ void SimulatedKeyboard::receive (const juce::String&, const juce::MidiMessage& m
         answerIdentity();
         understood = true;
     }
-    else if (message.isSysEx())
+    else if (message.isSysEx() && SimMidiPorts::isCleanSysEx (message))
     {
         understood = handleProtocol (message.getSysExData(), message.getSysExDataSize());
     }

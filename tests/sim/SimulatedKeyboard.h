@@ -57,7 +57,8 @@ public:
     std::vector<Received> getReceived() const;
     void clearReceived();
 
-    /** Messages that are no request or set message of the keyboard. */
+    /** Messages that are no request or set message of the keyboard, SysEx
+        that a real MIDI stack would mangle among them (nothing of it is taken). */
     std::vector<juce::MidiMessage> getUnexpected() const;
 
     /** Sends a message of the player's on the keyboard's input, such as a

@@ -84,7 +84,8 @@ void SimulatedLoader::run()
 // Runs on the loader's thread.
 void SimulatedLoader::handle (const std::vector<juce::uint8>& m)
 {
-    const bool isAnnouncement = m.size() == 9 && m[0] == 0xF0 && hasLoaderId (m, 1) && m[7] == 0x29 && m[8] == 0xF7;
+    const bool isAnnouncement = m.size() == 9 && m[0] == 0xF0 && hasLoaderId (m, 1) && m[7] == 0x29 && m[8] == 0xF7
+                                && m[4] < 0x80 && m[5] < 0x80 && m[6] < 0x80;
 
     if (m.size() >= 11 && m[0] == 0xF0 && hasLoaderId (m, 3))
     {

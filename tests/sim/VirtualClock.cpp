@@ -12,7 +12,7 @@ void VirtualClock::pauseMicroseconds (int microseconds)
 {
     {
         const std::lock_guard<std::mutex> lock (mutex);
-        pauses.push_back ({ Pause::pause, microseconds });
+        pauses.push_back ({ Pause::pacing, microseconds });
     }
 
     advance (microseconds);
@@ -22,7 +22,7 @@ void VirtualClock::sleepMilliseconds (int milliseconds)
 {
     {
         const std::lock_guard<std::mutex> lock (mutex);
-        pauses.push_back ({ Pause::sleep, milliseconds * 1000 });
+        pauses.push_back ({ Pause::sleeping, milliseconds * 1000 });
     }
 
     advance ((juce::int64) milliseconds * 1000);

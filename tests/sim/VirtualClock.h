@@ -21,7 +21,7 @@ public:
 
     struct Pause
     {
-        enum Kind { pause, sleep };
+        enum Kind { pacing, sleeping }; // pauseMicroseconds, sleepMilliseconds
 
         Kind kind;
         int microseconds;

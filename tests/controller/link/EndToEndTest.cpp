@@ -112,6 +112,16 @@ protected:
             EXPECT_EQ (manager->getCurve (n), keyboard->getCurve (n)) << "curve " << n;
     }
 
+    void expectOnlyCleanSysExEndingWithTheStore()
+    {
+        const auto received = keyboard->getReceived();
+        ASSERT_FALSE (received.empty());
+        EXPECT_EQ (bytesOf (received.back().message), bytesOf (bytes ({ 0xF0, 0x00, 0x3F, 0x6E, 0x7F, 0x42, 0x06, 0x00, 0xF7 })));
+        EXPECT_EQ (keyboard->getLastStoredMemory(), 0);
+        EXPECT_TRUE (keyboard->getUnexpected().empty());
+        EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>());
+    }
+
     std::unique_ptr<ReadChain> chain;
 };
 
@@ -162,11 +172,49 @@ TEST_F (EndToEndTest, ReadsASlowKeyboardAndSendsTheSetupBack)
         if (manager->getParamForItem (1, item) == -1)
             continue;
 
-        // Sent as the low byte: the LEDs' number -1 arrives as FF.
         for (int p = 1; p <= 6; ++p)
-            EXPECT_EQ (keyboard->getItemParam (p, item), manager->getParamForItem (p, item) & 0xFF)
+        {
+            // The LEDs' number -1 fits no data byte and is not sent: the keyboard keeps its own.
+            const bool led = item >= 99 && item <= 106;
+            EXPECT_EQ (keyboard->getItemParam (p, item), led && p == 3 ? 0 : manager->getParamForItem (p, item))
                 << "item " << item << " p " << p;
+        }
     }
 
-    EXPECT_TRUE (keyboard->getUnexpected().empty());
+    expectOnlyCleanSysExEndingWithTheStore();
+}
+
+TEST_F (EndToEndTest, SendsALoadedFileWithValuesOutsideADataByteAsFarAsTheyFit)
+{
+    manager->startDetection (true);
+    tick();
+    ASSERT_TRUE (ports.waitUntilIdle());
+    ASSERT_TRUE (chain->done.load());
+    tick();
+
+    juce::TemporaryFile temp (".vt49");
+    ASSERT_TRUE (temp.getFile().replaceWithText (
+        "<Settings><Items>"
+        "<Item ID=\"5\" Mode=\"200\" Chan=\"9\" Num=\"-1\" MinLSB=\"128\" MaxMSB=\"100\" Option=\"1\"/>"
+        "<Item ID=\"130\" Mode=\"1\" Chan=\"2\" Num=\"3\" MinLSB=\"4\" MaxMSB=\"5\" Option=\"6\"/>"
+        "</Items><Globals><Param ID=\"6\" Value=\"255\"/></Globals>"
+        "<Curves><Param ID=\"4\" Value=\"9\"/><Param ID=\"1\" Value=\"-1\"/></Curves></Settings>"));
+    auto file = temp.getFile();
+    ASSERT_TRUE (manager->loadSettings (file));
+    keyboard->clearReceived();
+
+    ASSERT_TRUE (manager->updateKeyboard (0));
+
+    // Item 5 keeps the keyboard's own values where the file's do not fit.
+    EXPECT_EQ (keyboard->getItemParam (1, 5), 1);
+    EXPECT_EQ (keyboard->getItemParam (2, 5), 9);
+    EXPECT_EQ (keyboard->getItemParam (3, 5), 100);
+    EXPECT_EQ (keyboard->getItemParam (4, 5), 2);
+    EXPECT_EQ (keyboard->getItemParam (5, 5), 100);
+    EXPECT_EQ (keyboard->getItemParam (6, 5), 1);
+    EXPECT_EQ (keyboard->getItemParam (1, 130), -1);
+    EXPECT_EQ (keyboard->getGlobal (6), 4);
+    EXPECT_EQ (keyboard->getCurve (4), 9);
+    EXPECT_EQ (keyboard->getCurve (1), 2);
+    expectOnlyCleanSysExEndingWithTheStore();
 }

@@ -53,6 +53,7 @@ const DecodeCase kDecodeCases[] = {
           EXPECT_EQ (m.getParamForItem (4, 66), -1);
       } },
     { "item value", reply (0x00, { 5, 100 }), { { 3, 5, 100 } }, noChange },
+    { "item value 127", reply (0x00, { 5, 127 }), { { 3, 5, 127 } }, noChange },
     { "item value above 127", reply (0x00, { 5, 0x80 }), {}, noChange },
     { "LED state", reply (0x00, { 99, 0 }), { { 3, 99, 0 } }, noChange },
     { "MIDI channel", reply (0x40, { 6, 5 }), { { 4, 5, 0 } },

@@ -54,6 +54,8 @@ protected:
         ZelManager49::sStandaloneMode = false;
     }
 
+    void TearDown() override { EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>()); }
+
     ZelManager49& makeManager (juce::AudioDeviceManager* deviceManager = nullptr)
     {
         manager = std::make_unique<ZelManager49> (deviceManager, ports, clock);

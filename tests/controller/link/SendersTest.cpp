@@ -1,5 +1,6 @@
 #include "LinkTestSupport.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace
@@ -41,6 +42,33 @@ const SenderCase kSenders[] = {
     { "knob value", [] (ZelManager49& m) { return m.postItemValue (10, 64); }, sysex ({ 0x02, 0x00, 0x00, 0x0A, 0x40 }) },
     { "item value request", [] (ZelManager49& m) { return m.postItemValueRequest (5); }, sysex ({ 0x01, 0x00, 0x00, 0x05 }) },
     { "all controller numbers", [] (ZelManager49& m) { return m.postItemConfigRequest (0); }, sysex ({ 0x01, 0x00, 0x03, 0x00 }) },
+};
+// Arguments that the builders write unmasked and that no data byte can carry.
+const std::pair<const char*, std::function<bool (ZelManager49&)>> kOutOfRangeSends[] = {
+    { "store 128", [] (ZelManager49& m) { return m.postStoreRequest (128); } },
+    { "store -1", [] (ZelManager49& m) { return m.postStoreRequest (-1); } },
+    { "recall 200", [] (ZelManager49& m) { return m.postRecallRequest (200); } },
+    { "LED state -1", [] (ZelManager49& m) { return m.postLedState (99, -1); } },
+    { "LED state of item 128", [] (ZelManager49& m) { return m.postLedState (128, 0); } },
+    { "LED request -1", [] (ZelManager49& m) { return m.postLedRequest (-1); } },
+    { "curve value 128", [] (ZelManager49& m) { return m.postCurveSetting (4, 128); } },
+    { "curve value -8", [] (ZelManager49& m) { return m.postCurveSetting (3, -8); } },
+    { "curve number 255", [] (ZelManager49& m) { return m.postCurveSetting (255, 1); } },
+    { "curve request 128", [] (ZelManager49& m) { return m.postCurveSettingRequest (128); } },
+    { "global value 300", [] (ZelManager49& m) { return m.postGlobalSetting (6, 300); } },
+    { "global number -1", [] (ZelManager49& m) { return m.postGlobalSetting (-1, 1); } },
+    { "global request 200", [] (ZelManager49& m) { return m.postGlobalSettingRequest (200); } },
+    { "item parameter value -1", [] (ZelManager49& m) { return m.postItemParamSet (3, 99, -1); } },
+    { "item parameter of item 200", [] (ZelManager49& m) { return m.postItemParamSet (1, 200, 1); } },
+    { "item parameter number 128", [] (ZelManager49& m) { return m.postItemParamSet (128, 1, 1); } },
+    { "item setting value 200", [] (ZelManager49& m) { return m.postItemSetting (1, 5, 200, 0); } },
+    { "item setting sub byte 0x80", [] (ZelManager49& m) { return m.postItemSetting (2, 1, 65, 0x80); } },
+    { "item setting request of item -1", [] (ZelManager49& m) { return m.postItemSettingRequest (3, -1, 0); } },
+    { "item setting request sub byte 255", [] (ZelManager49& m) { return m.postItemSettingRequest (3, 0, 255); } },
+    { "item value 128", [] (ZelManager49& m) { return m.postItemValue (48, 128); } },
+    { "item value of item -1", [] (ZelManager49& m) { return m.postItemValue (-1, 5); } },
+    { "item value request 255", [] (ZelManager49& m) { return m.postItemValueRequest (255); } },
+    { "controller number request 128", [] (ZelManager49& m) { return m.postItemConfigRequest (128); } },
 };
 } // namespace
 
@@ -114,6 +142,17 @@ TEST_F (SendersTest, RefusedMessagesSendNothing)
     EXPECT_TRUE (ports.getSent().empty());
 }
 
+TEST_F (SendersTest, ArgumentsOutsideADataByteSendNothing)
+{
+    connect();
+
+    for (const auto& [name, send] : kOutOfRangeSends)
+        EXPECT_FALSE (send (*manager)) << name;
+
+    EXPECT_TRUE (ports.getSent().empty());
+    EXPECT_TRUE (clock.getPauses().empty());
+}
+
 TEST_F (SendersTest, RawMessagesGoOutPaced)
 {
     connect();
@@ -133,62 +172,90 @@ TEST_F (SendersTest, UpdateKeyboardSendsTheWholeFactorySetupThenStores)
 
     EXPECT_TRUE (manager->updateKeyboard (0));
 
+    // Every item parameter in ascending item order, but the LEDs' number -1,
+    // which no data byte can carry.
+    std::vector<std::vector<int>> itemMessages;
+
+    for (int item = 0; item < 128; ++item)
+        for (int p = 1; p <= 6; ++p)
+            if (const int value = manager->getParamForItem (p, item); item != 65 && value >= 0 && value <= 127)
+                itemMessages.push_back (sysex ({ 0x02, 0x00, p, item, value }));
+
+    ASSERT_EQ (itemMessages.size(), 544u);
+
     const auto sent = sentBytes();
-    ASSERT_EQ (sent.size(), 552u + 5u);
+    ASSERT_EQ (sent.size(), 544u + 5u);
+    EXPECT_EQ (std::vector<std::vector<int>> (sent.begin(), sent.begin() + 544), itemMessages);
 
-    int lastItem = -1;
+    EXPECT_EQ (sent[544], sysex ({ 0x02, 0x00, 0x40, 0x06, 0x03 }));
+    EXPECT_EQ (sent[545], sysex ({ 0x02, 0x00, 0x41, 0x04, 0x0B }));
+    EXPECT_EQ (sent[546], sysex ({ 0x02, 0x00, 0x41, 0x01, 0x00 }));
+    EXPECT_EQ (sent[547], sysex ({ 0x02, 0x00, 0x41, 0x03, 0x00 }));
+    EXPECT_EQ (sent[548], sysex ({ 0x06, 0x00 }));
 
-    for (size_t i = 0; i < 552; ++i)
-    {
-        const auto& m = sent[i];
-        ASSERT_EQ (m.size(), 12u);
-        const int p = m[8], item = m[9];
-        EXPECT_EQ (m[6], 0x02);
-        EXPECT_EQ (m[7], 0x00);
-        EXPECT_EQ (p, (int) (i % 6) + 1);
-        EXPECT_NE (item, 65);
-
-        if (p == 1)
-            EXPECT_GT (item, lastItem);
-        else
-            EXPECT_EQ (item, lastItem);
-
-        lastItem = item;
-        EXPECT_EQ (m[10], manager->getParamForItem (p, item) & 0xFF) << "item " << item << " p " << p;
-    }
-
-    EXPECT_EQ (sent[552], sysex ({ 0x02, 0x00, 0x40, 0x06, 0x03 }));
-    EXPECT_EQ (sent[553], sysex ({ 0x02, 0x00, 0x41, 0x04, 0x0B }));
-    EXPECT_EQ (sent[554], sysex ({ 0x02, 0x00, 0x41, 0x01, 0x00 }));
-    EXPECT_EQ (sent[555], sysex ({ 0x02, 0x00, 0x41, 0x03, 0x00 }));
-    EXPECT_EQ (sent[556], sysex ({ 0x06, 0x00 }));
-
-    // 4 ms per item parameter, 2 ms per closing message.
-    EXPECT_EQ (pausedMs(), 552 * 4 + 5 * 2);
+    // 4 ms per item parameter sent, 2 ms per closing message; a skipped one costs nothing.
+    EXPECT_EQ (pausedMs(), 544 * 4 + 5 * 2);
 }
 
-TEST_F (SendersTest, UpdateKeyboardPacesEveryParameterNumber)
+TEST_F (SendersTest, UpdateKeyboardSkipsWhatADataByteCannotCarryAndStillStores)
 {
     connect();
-    manager->setParamForItem (1, 200, 1);
-    manager->setParamForItem (3, 200, 5);
+    juce::TemporaryFile temp (".vt49");
+    ASSERT_TRUE (temp.getFile().replaceWithText (
+        "<Settings><Items>"
+        "<Item ID=\"5\" Mode=\"200\" Chan=\"-1\" Num=\"60\" MinLSB=\"0\" MaxMSB=\"300\" Option=\"1\"/>"
+        "<Item ID=\"200\" Mode=\"1\" Chan=\"2\" Num=\"3\" MinLSB=\"4\" MaxMSB=\"5\" Option=\"6\"/>"
+        "</Items><Globals><Param ID=\"6\" Value=\"130\"/></Globals>"
+        "<Curves><Param ID=\"4\" Value=\"-8\"/><Param ID=\"1\" Value=\"3\"/><Param ID=\"3\" Value=\"128\"/></Curves>"
+        "</Settings>"));
+    auto file = temp.getFile();
+    ASSERT_TRUE (manager->loadSettings (file));
+
+    EXPECT_TRUE (manager->updateKeyboard (4));
+
+    const auto sent = sentBytes();
+    ASSERT_GE (sent.size(), 2u);
+
+    // Item 5: Num, MinLSB and Option only; item 200 not at all.
+    std::vector<std::vector<int>> item5, item200;
+
+    for (const auto& m : sent)
+    {
+        EXPECT_TRUE (std::all_of (m.begin() + 1, m.end() - 1, [] (int b) { return b < 0x80; }));
+
+        if (m.size() == 12 && m[8] >= 1 && m[8] <= 6 && m[9] == 5)
+            item5.push_back (m);
+    }
+
+    EXPECT_EQ (item5, (std::vector<std::vector<int>> { sysex ({ 0x02, 0x00, 0x03, 0x05, 60 }),
+                                                       sysex ({ 0x02, 0x00, 0x04, 0x05, 0 }),
+                                                       sysex ({ 0x02, 0x00, 0x06, 0x05, 1 }) }));
+
+    // Global 6 and curves 4 and 3 do not fit either: curve 1 and the store close the send.
+    EXPECT_EQ (sent[sent.size() - 2], sysex ({ 0x02, 0x00, 0x41, 0x01, 0x03 }));
+    EXPECT_EQ (sent.back(), sysex ({ 0x06, 0x04 }));
+}
+
+TEST_F (SendersTest, UpdateKeyboardPacesEveryParameterNumberButNotASkippedOne)
+{
+    connect();
+    manager->setParamForItem (1, 70, 1);
+    manager->setParamForItem (3, 70, 5);
+    manager->setParamForItem (4, 70, 300); // skipped, and its pause with it
 
     manager->updateKeyboard (0);
 
     const auto sent = ports.getSent();
-    std::vector<juce::uint32> times;
+    std::vector<size_t> item70;
 
-    for (const auto& s : sent)
-        if (s.message.getRawDataSize() == 12 && s.message.getRawData()[9] == 200)
-            times.push_back (s.timeMs);
+    for (size_t i = 0; i < sent.size(); ++i)
+        if (sent[i].message.getRawDataSize() == 12 && sent[i].message.getRawData()[9] == 70)
+            item70.push_back (i);
 
-    ASSERT_EQ (times.size(), 2u);
-    EXPECT_EQ (times[1] - times[0], 6u); // sender, p 1, p 2
-
-    const auto globalSent = std::find_if (sent.begin(), sent.end(),
-                                          [] (const SimMidiPorts::Sent& s) { return s.message.getRawData()[8] == 0x40; });
-    ASSERT_NE (globalSent, sent.end());
-    EXPECT_EQ (globalSent->timeMs - times[1], 10u); // sender, p 3 to p 6
+    ASSERT_EQ (item70.size(), 2u);
+    ASSERT_LT (item70[1] + 1, sent.size());
+    EXPECT_EQ (sent[item70[1]].timeMs - sent[item70[0]].timeMs, 6u);     // sender, p 1, p 2
+    EXPECT_EQ (sent[item70[1] + 1].timeMs - sent[item70[1]].timeMs, 8u); // sender, p 3, p 5, p 6
 }
 
 TEST_F (SendersTest, ProgramItemOnlyForProgrammableModels)
@@ -213,6 +280,20 @@ TEST_F (SendersTest, ProgramItemOnlyForProgrammableModels)
         else
             EXPECT_TRUE (sentBytes().empty());
     }
+}
+
+TEST_F (SendersTest, ProgramItemSendsOnlyTheParametersThatFitADataByte)
+{
+    connect();
+    manager->programItem (48, 200, 65, -1, 0, 128, 1);
+
+    EXPECT_EQ (sentBytes(), (std::vector<std::vector<int>> { sysex ({ 0x02, 0x00, 0x02, 0x30, 65 }),
+                                                             sysex ({ 0x02, 0x00, 0x04, 0x30, 0 }),
+                                                             sysex ({ 0x02, 0x00, 0x06, 0x30, 1 }) }));
+
+    ports.clearSent();
+    manager->programItem (200, 1, 2, 3, 4, 5, 6);
+    EXPECT_TRUE (sentBytes().empty());
 }
 
 TEST_F (SendersTest, SendsFromSeveralThreadsDoNotOverlap)
@@ -257,7 +338,7 @@ protected:
         int n = 0;
 
         for (const auto& p : clock.getPauses())
-            if (p.kind == VirtualClock::Pause::sleep)
+            if (p.kind == VirtualClock::Pause::sleeping)
             {
                 EXPECT_EQ (p.microseconds, 50000);
                 ++n;
