@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, configures and builds into build/ (targets as arguments).
+# Installs what is missing, configures and builds the Debug test build into
+# build/ (targets as arguments); tools/run.sh keeps its optimised build apart.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

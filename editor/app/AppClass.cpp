@@ -1,6 +1,9 @@
 #include "AppClass.h"
 
 #include "ALookAndFeel.h"
+#include "DisplayCheck.h"
+
+#include <iostream>
 
 AppClass::AppClass() = default;
 
@@ -8,6 +11,15 @@ AppClass::~AppClass() = default;
 
 void AppClass::initialise (const juce::String&)
 {
+    // Without a display the first window would crash the framework; say what is missing instead.
+    if (! canReachADisplay())
+    {
+        std::cerr << noDisplayMessage << std::endl;
+        setApplicationReturnValue (1);
+        quit();
+        return;
+    }
+
     // Before any component exists, so that every widget is drawn with it from the start.
     lookAndFeel = std::make_unique<ALookAndFeel>();
     juce::LookAndFeel::setDefaultLookAndFeel (lookAndFeel.get());
