@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need, if missing.
+# Installs the Debian packages that the build and the tests need, if missing,
+# and any further packages named as arguments.
 set -euo pipefail
 
 packages=(
+    "$@"
     cmake g++ make pkg-config
     juce-modules-source
     libasound2-dev libfreetype-dev libfontconfig1-dev fonts-dejavu-core
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev
     libpng-dev libjpeg-dev zlib1g-dev
+    libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
 )

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Usage: tools/fuzz.sh [seconds] [target ...]
+# Builds the libFuzzer targets of tests/fuzz with clang, the address and
+# undefined-behaviour sanitizers into build-fuzz/, then runs each named target
+# (every target when none is named) for the given seconds (60 by default),
+# starting from its seeds in tests/fuzz/seeds/<target>/. What the fuzzer finds
+# goes to a scratch corpus under build-fuzz/, so the seeds stay as they are.
+# Exits non-zero when a target crashes, leaks, hangs or trips a sanitizer;
+# the input that did it is kept in build-fuzz/artifacts/<target>/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-60}"
+shift || true
+
+tools/install-deps.sh clang libclang-rt-14-dev
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug \
+    -DORLUNE_BUILD_FUZZERS=ON -DORLUNE_BUILD_TESTS=OFF > /dev/null
+
+if [ $# -gt 0 ]; then
+    targets=("$@")
+else
+    mapfile -t targets < <(grep -v '^$' build-fuzz/tests/fuzz/fuzzers.txt)
+fi
+
+cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]}"
+
+failed=()
+for target in "${targets[@]}"; do
+    corpus="build-fuzz/corpus/$target"
+    artifacts="build-fuzz/artifacts/$target/"
+    mkdir -p "$corpus" "$artifacts"
+
+    echo "== $target: ${seconds} s"
+    if ! "build-fuzz/tests/fuzz/$target" -max_total_time="$seconds" -timeout=5 \
+            -artifact_prefix="$artifacts" -print_final_stats=1 \
+            "$corpus" "tests/fuzz/seeds/$target"; then
+        failed+=("$target")
+    fi
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "Failed: ${failed[*]} (inputs in build-fuzz/artifacts/)"
+    exit 1
+fi
