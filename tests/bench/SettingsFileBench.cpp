@@ -4,6 +4,7 @@
 #include "ZelManager49.h"
 
 #include <algorithm>
+#include <string>
 
 namespace
 {
@@ -35,16 +36,18 @@ double fastestMs (int runs, Work&& work)
 // Today's file with further items until it reaches the largest size a load accepts.
 juce::File largestAccepted (const juce::File& today, const juce::File& target)
 {
-    const auto text = today.loadFileAsString();
-    const auto itemsEnd = text.indexOf ("  </Items>");
-    juce::String items;
+    const auto text = today.loadFileAsString().toStdString();
+    const auto itemsEnd = text.find ("  </Items>");
+    const auto limit = (size_t) XmlFile::kMaxReadBytes;
+    std::string items;
 
-    for (int id = 1000; text.length() + items.length() < XmlFile::kMaxReadBytes - 200; ++id)
-        items << "    <Item ID=\"" << id << "\" Mode=\"1\" Chan=\"65\" Num=\"74\" MinLSB=\"0\" MaxMSB=\"127\" Option=\"0\"/>\r\n";
+    for (int id = 1000; text.size() + items.size() < limit - 200; ++id)
+        items += "    <Item ID=\"" + std::to_string (id)
+                 + "\" Mode=\"1\" Chan=\"65\" Num=\"74\" MinLSB=\"0\" MaxMSB=\"127\" Option=\"0\"/>\r\n";
 
-    const auto whole = text.substring (0, itemsEnd) + items + text.substring (itemsEnd);
-    target.replaceWithText (whole + juce::String::repeatedString (" ", (int) XmlFile::kMaxReadBytes - whole.length()),
-                            false, false, nullptr);
+    auto whole = text.substr (0, itemsEnd) + items + text.substr (itemsEnd);
+    whole.append (limit - whole.size(), ' ');
+    target.replaceWithData (whole.data(), whole.size());
     return target;
 }
 
