@@ -34,7 +34,13 @@ struct XmlTreeParser::State
         auto& node = s.open.emplace_back();
         node.name = name;
 
-        for (auto a = attributes; *a != nullptr; a += 2)
+        auto end = attributes;
+        while (*end != nullptr)
+            end += 2;
+
+        node.attributes.reserve ((size_t) (end - attributes) / 2);
+
+        for (auto a = attributes; a != end; a += 2)
             node.attributes.emplace_back (a[0], a[1]);
     }
 
