@@ -6,9 +6,6 @@
 
 namespace
 {
-    constexpr int kNumGlobals = 14;
-    constexpr int kNumCurves = 11;
-
     // Attribute names of an Item, in the order written, with the value a load
     // takes when the attribute is missing; the parameter number is position + 1.
     const struct { const char* name; int loadDefault; } kItemParams[] = {
@@ -21,9 +18,10 @@ namespace
         return found != map.end() ? found->second : fallback;
     }
 
-    void addParams (juce::XmlElement& section, const std::atomic<juce::int16>* values, int count)
+    template <size_t count>
+    void addParams (juce::XmlElement& section, const std::atomic<juce::int16> (&values)[count])
     {
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < (int) count; ++i)
         {
             auto* param = section.createNewChildElement ("Param");
             param->setAttribute ("ID", i);
@@ -31,17 +29,20 @@ namespace
         }
     }
 
-    void loadParams (const juce::XmlElement* section, std::atomic<juce::int16>* values, int count)
+    // Takes the array itself, so that its bound comes from its type and the
+    // sanitizers see any write past it.
+    template <size_t count>
+    void loadParams (const XmlNode* section, std::atomic<juce::int16> (&values)[count])
     {
         if (section == nullptr)
             return;
 
-        for (auto* param : section->getChildIterator())
+        for (const auto& param : section->children)
         {
-            const int id = XmlLookup::getInt (*param, "ID", -1);
+            const int id = XmlLookup::getInt (param, "ID", -1);
 
-            if (juce::isPositiveAndBelow (id, count))
-                values[id] = (juce::int16) XmlLookup::getInt (*param, "Value", 0);
+            if (juce::isPositiveAndBelow (id, (int) count))
+                values[id] = (juce::int16) XmlLookup::getInt (param, "Value", 0);
         }
     }
 }
@@ -64,8 +65,8 @@ bool ZelManager49::saveSettings (juce::File& file) const
         }
     }
 
-    addParams (*settings.createNewChildElement ("Globals"), globals, kNumGlobals);
-    addParams (*settings.createNewChildElement ("Curves"), curves, kNumCurves);
+    addParams (*settings.createNewChildElement ("Globals"), globals);
+    addParams (*settings.createNewChildElement ("Curves"), curves);
 
     return XmlFile::write (settings, file);
 }
@@ -81,19 +82,19 @@ bool ZelManager49::loadSettings (juce::File& file)
     {
         const juce::ScopedLock sl (modelLock);
 
-        for (auto* element : items->getChildIterator())
+        for (const auto& element : items->children)
         {
-            const int item = XmlLookup::getInt (*element, "ID", -1);
+            const int item = XmlLookup::getInt (element, "ID", -1);
 
             if (item < 0)
                 continue;
 
             for (int p = 1; p <= 6; ++p)
-                params[p][item] = XmlLookup::getInt (*element, kItemParams[p - 1].name, kItemParams[p - 1].loadDefault);
+                params[p][item] = XmlLookup::getInt (element, kItemParams[p - 1].name, kItemParams[p - 1].loadDefault);
         }
     }
 
-    loadParams (XmlLookup::getChild (*settings, "Globals"), globals, kNumGlobals);
-    loadParams (XmlLookup::getChild (*settings, "Curves"), curves, kNumCurves);
+    loadParams (XmlLookup::getChild (*settings, "Globals"), globals);
+    loadParams (XmlLookup::getChild (*settings, "Curves"), curves);
     return true;
 }

@@ -1,135 +1,102 @@
 #include "XmlFile.h"
 
-#include <cstring>
+#include "XmlTreeParser.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
-// The framework's parser recurses once per level of nesting, so a document
-// nested some ten thousand levels deep would exhaust the stack. Our documents
-// are three levels deep; anything far deeper is refused before parsing.
-constexpr int kMaxNesting = 256;
-
-bool nestsTooDeeply (const juce::String& text)
+// The framework's streams have no way to reach the disk itself, so the file
+// is opened once more by name and synced through that descriptor.
+bool flushToDisk (const juce::File& file)
 {
-    int depth = 0;
-    bool inTag = false, closingTag = false;
-    juce::juce_wchar quote = 0, previous = 0;
+    const int fd = ::open (file.getFullPathName().toRawUTF8(), O_WRONLY | O_CLOEXEC);
 
-    for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
-    {
-        const auto c = *p;
-
-        if (quote != 0)
-        {
-            if (c == quote)
-                quote = 0;
-        }
-        else if (inTag)
-        {
-            if (c == '"' || c == '\'')
-                quote = c;
-            else if (c == '>')
-            {
-                inTag = false;
-
-                if (closingTag || previous == '/')
-                    --depth;
-            }
-        }
-        else if (c == '<' && p[1] != '!' && p[1] != '?')
-        {
-            inTag = true;
-            closingTag = p[1] == '/';
-
-            if (! closingTag && ++depth > kMaxNesting)
-                return true;
-        }
-
-        previous = c;
-    }
-
-    return false;
-}
-
-// Moves p past the text that ends with `close`; false when there is none.
-bool skipPast (juce::String::CharPointerType& p, int openLength, const char* close)
-{
-    const int end = (p + openLength).indexOf (juce::CharPointer_ASCII (close));
-
-    if (end < 0)
+    if (fd < 0)
         return false;
 
-    p += openLength + end + (int) std::strlen (close);
-    return true;
+    const bool synced = ::fsync (fd) == 0;
+    return ::close (fd) == 0 && synced;
 }
 
-// Skips blanks, comments and processing instructions, as the parser does
-// before it looks for a document type declaration.
-juce::String::CharPointerType skipProlog (juce::String::CharPointerType p)
+// The framework's stream reports a write that the disk took only part of
+// as a success, so the length on disk is checked against the text as well.
+bool writeWhole (const juce::MemoryOutputStream& text, const juce::File& target, const XmlFile::StreamOpener& open)
 {
-    for (;;)
     {
-        p = p.findEndOfWhitespace();
+        const auto stream = open (target);
 
-        const bool skipped = juce::CharacterFunctions::compareUpTo (p, juce::CharPointer_ASCII ("<!--"), 4) == 0
-                                 ? skipPast (p, 4, "-->")
-                                 : (p[0] == '<' && p[1] == '?' && skipPast (p, 2, "?>"));
+        if (stream == nullptr || stream->failedToOpen())
+            return false;
 
-        if (! skipped)
-            return p;
-    }
-}
+        const bool written = stream->write (text.getData(), text.getDataSize());
+        stream->flush();
 
-// Our documents carry no document type declaration. The framework expands the
-// entities that one declares without a limit, so an entity that names itself
-// recurses until the stack is gone; without the declaration every entity but
-// the predefined ones stays unresolved.
-juce::String withoutDocumentType (const juce::String& text)
-{
-    const auto start = skipProlog (text.getCharPointer());
-
-    if (juce::CharacterFunctions::compareUpTo (start, juce::CharPointer_ASCII ("<!DOCTYPE"), 9) != 0)
-        return text;
-
-    auto end = start + 9;
-
-    // The declaration ends at the '>' that balances its '<', as the parser counts.
-    for (int depth = 1; depth > 0; ++end)
-    {
-        if (end.isEmpty())
-            return text; // unterminated: the parser refuses the document anyway
-
-        if (*end == '<')
-            ++depth;
-        else if (*end == '>')
-            --depth;
+        if (! written || stream->getStatus().failed())
+            return false;
     }
 
-    return juce::String (text.getCharPointer(), start) + juce::String (end);
+    return target.getSize() == (juce::int64) text.getDataSize() && flushToDisk (target);
 }
 } // namespace
 
 namespace XmlFile
 {
-bool write (const juce::XmlElement& document, const juce::File& file)
+std::unique_ptr<juce::FileOutputStream> openFileStream (const juce::File& file)
+{
+    return std::make_unique<juce::FileOutputStream> (file);
+}
+
+bool write (const juce::XmlElement& document, const juce::File& file, const StreamOpener& open)
 {
     if (file == juce::File() || file.isDirectory())
         return false;
 
-    // The framework writes to a temporary file beside the target and renames it over the target.
-    return document.writeTo (file, juce::XmlElement::TextFormat());
+    juce::MemoryOutputStream text;
+    document.writeTo (text, juce::XmlElement::TextFormat());
+
+    // Removes the temporary file when it goes out of scope, unless it has replaced the target.
+    const juce::TemporaryFile temporary (file);
+    const auto& written = temporary.getFile();
+
+    if (! writeWhole (text, written, open))
+        return false;
+
+    // A plain rename replaces the target at once; the framework's own move
+    // would fall back to deleting the target and copying when it fails.
+    return std::rename (written.getFullPathName().toRawUTF8(), file.getFullPathName().toRawUTF8()) == 0;
 }
 
-std::unique_ptr<juce::XmlElement> read (const juce::File& file)
+std::unique_ptr<XmlNode> read (const juce::File& file)
 {
-    if (! file.existsAsFile())
+    if (! file.existsAsFile() || file.getSize() > kMaxReadBytes)
         return nullptr;
 
-    const auto text = withoutDocumentType (file.loadFileAsString());
+    juce::FileInputStream stream (file);
 
-    if (nestsTooDeeply (text))
+    if (stream.failedToOpen())
         return nullptr;
 
-    return juce::XmlDocument::parse (text);
+    XmlTreeParser parser;
+    juce::HeapBlock<char> buffer (64 * 1024);
+    juce::int64 total = 0;
+
+    for (;;)
+    {
+        const int count = stream.read (buffer, 64 * 1024);
+
+        if (count < 0 || stream.getStatus().failed() || (total += count) > kMaxReadBytes)
+            return nullptr; // unreadable, or grown past the limit since it was measured
+
+        const bool atEnd = count == 0;
+
+        if (! parser.feed (buffer, (size_t) count, atEnd))
+            return nullptr;
+
+        if (atEnd)
+            return parser.takeDocument();
+    }
 }
 }

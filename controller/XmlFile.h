@@ -1,21 +1,37 @@
 #pragma once
 
+#include "XmlNode.h"
+
 #include <juce_core/juce_core.h>
 
+#include <functional>
 #include <memory>
 
 /** Whole XML documents on disk, as the settings file and the chart use them. */
 namespace XmlFile
 {
-    /** Writes the document with its UTF-8 declaration, CRLF line ends and
-        wrapping at 60, through a temporary file beside the target, so that a
-        failed write leaves an existing file as it was. */
-    bool write (const juce::XmlElement& document, const juce::File& file);
+    /** Files larger than this are refused unread: a real settings file is
+        about 9 KB. */
+    constexpr juce::int64 kMaxReadBytes = 4 * 1024 * 1024;
 
-    /** Parses the whole file; null when it is missing, unreadable, not XML or
-        nested far deeper than any of our documents (so that no nesting can
-        exhaust the parser's stack). A document type declaration is
-        dropped unread, so that a document is read from its own bytes only and
-        its entities cannot expand without end. */
-    std::unique_ptr<juce::XmlElement> read (const juce::File& file);
+    /** Opens the stream that a write goes through. */
+    using StreamOpener = std::function<std::unique_ptr<juce::FileOutputStream> (const juce::File&)>;
+
+    /** The stream that writes go through outside tests: a plain file stream. */
+    std::unique_ptr<juce::FileOutputStream> openFileStream (const juce::File& file);
+
+    /** Writes the document with its UTF-8 declaration, CRLF line ends and
+        wrapping at 60, all or nothing: the text goes to a temporary file
+        beside the target, which replaces the target only once every byte has
+        reached it and it has been flushed to the disk. Otherwise the
+        temporary file is removed, an existing target stays as it was, and
+        the result is false. `open` opens the temporary file (tests pass a
+        stream that takes only part of the bytes, as a full disk does). */
+    bool write (const juce::XmlElement& document, const juce::File& file,
+                const StreamOpener& open = openFileStream);
+
+    /** Parses the whole file with a parser made for untrusted input; null
+        when the file is missing, unreadable, larger than kMaxReadBytes, not
+        well-formed XML, or nested deeper than XmlTreeParser allows. */
+    std::unique_ptr<XmlNode> read (const juce::File& file);
 }

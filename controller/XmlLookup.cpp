@@ -2,29 +2,37 @@
 
 #include <limits>
 
+namespace
+{
+bool sameNameIgnoringCase (const std::string& name, juce::StringRef other)
+{
+    return juce::CharPointer_UTF8 (name.c_str()).compareIgnoreCase (other.text) == 0;
+}
+}
+
 namespace XmlLookup
 {
-const juce::XmlElement* getChild (const juce::XmlElement& parent, juce::StringRef name)
+const XmlNode* getChild (const XmlNode& parent, juce::StringRef name)
 {
-    for (auto* child : parent.getChildIterator())
-        if (child->getTagName().equalsIgnoreCase (name))
-            return child;
+    for (const auto& child : parent.children)
+        if (sameNameIgnoringCase (child.name, name))
+            return &child;
 
     return nullptr;
 }
 
-int getInt (const juce::XmlElement& element, juce::StringRef name, int defaultValue)
+int getInt (const XmlNode& element, juce::StringRef name, int defaultValue)
 {
-    for (int i = 0; i < element.getNumAttributes(); ++i)
-        if (element.getAttributeName (i).equalsIgnoreCase (name))
-            return leadingInteger (element.getAttributeValue (i));
+    for (const auto& [attributeName, value] : element.attributes)
+        if (sameNameIgnoringCase (attributeName, name))
+            return leadingInteger (juce::CharPointer_UTF8 (value.c_str()));
 
     return defaultValue;
 }
 
-int leadingInteger (const juce::String& text)
+int leadingInteger (juce::CharPointer_UTF8 text)
 {
-    auto p = text.getCharPointer().findEndOfWhitespace();
+    auto p = text.findEndOfWhitespace();
     bool negative = false;
 
     if (*p == '-' || *p == '+')

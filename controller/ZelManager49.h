@@ -133,6 +133,7 @@ public:
     juce::String getInputName() const;
     juce::String getOutputName() const;
     int getCurve (int n) const { return curves[n]; }
+    int getAftertouchSource() const { return aftertouchSource; }
 
 private:
     void handleIncomingPortMessage (const juce::String& inputName, const juce::MidiMessage& message) override;

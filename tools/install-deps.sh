@@ -10,6 +10,7 @@ packages=(
     libasound2-dev libfreetype-dev libfontconfig1-dev fonts-dejavu-core
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev
     libpng-dev libjpeg-dev zlib1g-dev
+    libexpat1-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
 )

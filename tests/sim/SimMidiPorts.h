@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <list>
 #include <map>
 #include <mutex>
 #include <string>
@@ -119,7 +120,10 @@ private:
 
     std::mutex queueMutex;
     std::condition_variable queueChanged;
-    std::vector<Pending> queue;
+    // A list, because erasing from a vector move-assigns the messages behind
+    // the erased one, and the framework's MidiMessage move assignment leaks
+    // the buffer of a long SysEx message it overwrites.
+    std::list<Pending> queue;
     bool delivering = false, stopping = false;
 
     mutable std::mutex logMutex;

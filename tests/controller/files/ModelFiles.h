@@ -37,14 +37,17 @@ protected:
     ZelManager49 manager { nullptr };
 };
 
-// Everything the files can touch: six parameters of ids -1 to 300, globals, curves.
+// Everything the files can touch (six parameters of ids -1 to 300, globals,
+// curves) and the fields beside them that a load must leave alone, so that a
+// write past the end of globals or curves shows.
 struct ModelSnapshot
 {
-    std::vector<int> params, globals, curves;
+    std::vector<int> params, globals, curves, untouched;
 
     bool operator== (const ModelSnapshot& other) const
     {
-        return params == other.params && globals == other.globals && curves == other.curves;
+        return params == other.params && globals == other.globals && curves == other.curves
+               && untouched == other.untouched;
     }
 
     static constexpr int kFirstId = -1, kLastId = 300;
@@ -61,6 +64,10 @@ struct ModelSnapshot
             s.globals.push_back (g);
         for (int n = 0; n < 11; ++n)
             s.curves.push_back (m.getCurve (n));
+        s.untouched = { m.getAftertouchSource(), m.getModelId(), m.connected, m.autoRedetect,
+                        m.getInputName().hashCode(), m.getOutputName().hashCode() };
+        for (auto& byte : m.firmwareRevision)
+            s.untouched.push_back (byte);
         return s;
     }
 };
@@ -71,4 +78,6 @@ inline void PrintTo (const ModelSnapshot& s, std::ostream* os)
     for (int g : s.globals) *os << ' ' << g;
     *os << " and curves";
     for (int c : s.curves) *os << ' ' << c;
+    *os << ", aftertouch source, model, flags, port names and firmware";
+    for (int u : s.untouched) *os << ' ' << u;
 }

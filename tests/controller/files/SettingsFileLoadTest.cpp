@@ -1,6 +1,12 @@
 #include "ModelFiles.h"
+#include "XmlFile.h"
+#include "XmlTreeParser.h"
 
+#include <chrono>
 #include <functional>
+#include <future>
+#include <optional>
+#include <thread>
 
 namespace
 {
@@ -94,7 +100,31 @@ const BadFileCase badFiles[] = {
     { "NotXml", "not-xml.vt49" },
     { "Truncated", "truncated.vt49" },
     { "Binary", "binary.vt49" },
+    // Files that once crashed or froze the editor.
+    { "FragmentOfASaveOnAFullDisk", "fragment-of-a-save.vt49" },
+    { "TwoDocumentTypes", "two-doctypes.vt49" },
+    { "ClosingTagsHiddenInAComment", "closing-tags-in-comment.vt49" },
+    { "ClosingTagsHiddenInCData", "closing-tags-in-cdata.vt49" },
+    { "InstructionThenText", "instruction-then-text.vt49" },
 };
+
+// Loads on a thread of its own, so that a load that never returns fails the
+// test instead of hanging it; the thread shares ownership of what it uses.
+std::optional<bool> loadWithin (std::chrono::milliseconds limit, std::shared_ptr<ZelManager49> manager, juce::File file)
+{
+    auto result = std::make_shared<std::promise<bool>>();
+    auto loaded = result->get_future();
+    std::thread loader ([manager, file, result]() mutable { result->set_value (manager->loadSettings (file)); });
+
+    if (loaded.wait_for (limit) != std::future_status::ready)
+    {
+        loader.detach();
+        return std::nullopt;
+    }
+
+    loader.join();
+    return loaded.get();
+}
 
 class UnreadableSettings : public ModelFiles, public testing::WithParamInterface<BadFileCase> {};
 
@@ -105,9 +135,13 @@ TEST_P (UnreadableSettings, LeaveTheModelAsItWas)
                                                : dir.getChildFile ("absent.vt49");
     ASSERT_EQ (file.existsAsFile(), GetParam().fixture != nullptr);
 
-    const auto before = ModelSnapshot::of (manager);
-    EXPECT_FALSE (manager.loadSettings (file));
-    EXPECT_EQ (ModelSnapshot::of (manager), before);
+    auto loading = std::make_shared<ZelManager49> (nullptr);
+    const auto before = ModelSnapshot::of (*loading);
+    const auto loaded = loadWithin (std::chrono::seconds (1), loading, file);
+
+    ASSERT_TRUE (loaded.has_value()) << "the load did not return within a second";
+    EXPECT_FALSE (*loaded);
+    EXPECT_EQ (ModelSnapshot::of (*loading), before);
 }
 
 INSTANTIATE_TEST_SUITE_P (SettingsFile, UnreadableSettings, testing::ValuesIn (badFiles),
@@ -164,6 +198,62 @@ TEST_F (SettingsLoadLimits, DocumentsNestedTooDeeplyAreRefused)
         EXPECT_FALSE (manager.loadSettings (file)) << level;
         EXPECT_EQ (ModelSnapshot::of (manager), before) << level;
     }
+}
+
+TEST_F (SettingsLoadLimits, FilesLargerThanTheLimitAreRefusedUnread)
+{
+    // A document that loads, padded with blanks to the limit and one byte past it.
+    const juce::String document ("<Settings><Globals><Param ID=\"1\" Value=\"7\"/></Globals></Settings>");
+    const auto padding = (int) XmlFile::kMaxReadBytes - document.length();
+
+    auto largest = writeText ("largest.vt49", document + juce::String::repeatedString (" ", padding));
+    ASSERT_EQ (largest.getSize(), XmlFile::kMaxReadBytes);
+    EXPECT_TRUE (manager.loadSettings (largest));
+    EXPECT_EQ (manager.globals[1], 7);
+
+    manager.globals[1] = 0;
+    auto tooLarge = writeText ("too-large.vt49", document + juce::String::repeatedString (" ", padding + 1));
+    const auto before = ModelSnapshot::of (manager);
+    EXPECT_FALSE (manager.loadSettings (tooLarge));
+    EXPECT_EQ (ModelSnapshot::of (manager), before);
+}
+
+TEST_F (SettingsLoadLimits, NestingIsRefusedOnlyPastTheLimit)
+{
+    // The sections sit at levels 1 and 2; the nesting below an item is ignored but counted.
+    const auto nested = [] (int levels)
+    {
+        return "<Settings><Items><Item ID=\"9\" Mode=\"4\">" + juce::String::repeatedString ("<a>", levels - 3)
+               + juce::String::repeatedString ("</a>", levels - 3) + "</Item></Items></Settings>";
+    };
+
+    auto deepest = writeText ("deepest.vt49", nested (XmlTreeParser::kMaxDepth));
+    EXPECT_TRUE (manager.loadSettings (deepest));
+    EXPECT_EQ (manager.getParamForItem (1, 9), 4);
+
+    auto tooDeep = writeText ("too-deep.vt49", nested (XmlTreeParser::kMaxDepth + 1).replace ("Mode=\"4\"", "Mode=\"5\""));
+    EXPECT_FALSE (manager.loadSettings (tooDeep));
+    EXPECT_EQ (manager.getParamForItem (1, 9), 4);
+}
+
+TEST_F (SettingsLoadLimits, ManyEntityDeclarationsAreRefused)
+{
+    const auto declaring = [] (int count)
+    {
+        juce::String entities;
+        for (int i = 0; i < count; ++i)
+            entities << "<!ENTITY e" << i << " \"" << i << "\">";
+        return "<!DOCTYPE Settings [" + entities + "]><Settings><Globals><Param ID=\"1\" Value=\"&e3;\"/></Globals></Settings>";
+    };
+
+    auto allowed = writeText ("allowed.vt49", declaring (XmlTreeParser::kMaxEntityDeclarations));
+    EXPECT_TRUE (manager.loadSettings (allowed));
+    EXPECT_EQ (manager.globals[1], 3);
+
+    manager.globals[1] = 0;
+    auto tooMany = writeText ("too-many.vt49", declaring (XmlTreeParser::kMaxEntityDeclarations + 1));
+    EXPECT_FALSE (manager.loadSettings (tooMany));
+    EXPECT_EQ (manager.globals[1], 0);
 }
 
 TEST_F (SettingsLoadLimits, LargeFlatDocumentsStillLoad)

@@ -1,4 +1,5 @@
 #include "XmlLookup.h"
+#include "XmlTreeParser.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,9 @@ TEST (XmlLookup, LeadingInteger)
 
 TEST (XmlLookup, NamesInAnyLetterCaseFirstMatchWins)
 {
-    auto xml = juce::XmlDocument::parse ("<Settings mode=\"3\" MODE=\"4\" Num=\"x\">"
-                                         "<other/><ITEMS n=\"1\"/><Items n=\"2\"/></Settings>");
+    const char document[] = "<Settings mode=\"3\" MODE=\"4\" Num=\"x\">"
+                            "<other/><ITEMS n=\"1\"/><Items n=\"2\"/></Settings>";
+    auto xml = XmlTreeParser::parse (document, sizeof (document) - 1);
     ASSERT_NE (xml, nullptr);
 
     EXPECT_EQ (XmlLookup::getInt (*xml, "Mode", -1), 3);

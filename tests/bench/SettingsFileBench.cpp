@@ -1,0 +1,81 @@
+#include "Benchmark.h"
+
+#include "XmlFile.h"
+#include "ZelManager49.h"
+
+#include <algorithm>
+#include <string>
+
+namespace
+{
+// The least a load can cost: the file's bytes read from disk (most likely
+// from the page cache), in the loader's pieces, without parsing.
+void readBytesOnly (const juce::File& file)
+{
+    juce::FileInputStream stream (file);
+    juce::HeapBlock<char> buffer (64 * 1024);
+
+    while (stream.read (buffer, 64 * 1024) > 0) {}
+}
+
+template <typename Work>
+double fastestMs (int runs, Work&& work)
+{
+    double fastest = 1.0e9;
+
+    for (int run = 0; run < runs; ++run)
+    {
+        const auto start = benchmark_registry::nowMs();
+        work();
+        fastest = std::min (fastest, benchmark_registry::nowMs() - start);
+    }
+
+    return fastest;
+}
+
+// Today's file with further items until it reaches the largest size a load accepts.
+juce::File largestAccepted (const juce::File& today, const juce::File& target)
+{
+    const auto text = today.loadFileAsString().toStdString();
+    const auto itemsEnd = text.find ("  </Items>");
+    const auto limit = (size_t) XmlFile::kMaxReadBytes;
+    std::string items;
+
+    for (int id = 1000; text.size() + items.size() < limit - 200; ++id)
+        items += "    <Item ID=\"" + std::to_string (id)
+                 + "\" Mode=\"1\" Chan=\"65\" Num=\"74\" MinLSB=\"0\" MaxMSB=\"127\" Option=\"0\"/>\r\n";
+
+    auto whole = text.substr (0, itemsEnd) + items + text.substr (itemsEnd);
+    whole.append (limit - whole.size(), ' ');
+    target.replaceWithData (whole.data(), whole.size());
+    return target;
+}
+
+void measureLoad (BenchmarkReport& report, const juce::String& what, juce::File file, int runs)
+{
+    ZelManager49 manager (nullptr);
+    const double read = fastestMs (runs, [&] { readBytesOnly (file); });
+    const double parse = fastestMs (runs, [&] { XmlFile::read (file); });
+    const double load = fastestMs (runs, [&] { manager.loadSettings (file); });
+    const auto size = " (" + juce::File::descriptionOfSizeInBytes (file.getSize()) + ")";
+
+    report.figure ("loadSettings, " + what + size, load, read, "ms");
+    report.figure ("  its parse alone, without the model, against reading it", parse, read, "ms");
+}
+} // namespace
+
+ORLUNE_BENCHMARK (settingsFileLoads)
+{
+    const auto dir = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                         .getChildFile ("orlune-bench-" + juce::Uuid().toString());
+    dir.createDirectory();
+
+    ZelManager49 factory (nullptr);
+    auto today = dir.getChildFile ("today.vt49");
+    factory.saveSettings (today);
+
+    measureLoad (report, "a file of today's size against reading it", today, 200);
+    measureLoad (report, "the largest file accepted against reading it", largestAccepted (today, dir.getChildFile ("largest.vt49")), 10);
+
+    dir.deleteRecursively();
+}
