@@ -47,10 +47,13 @@ struct NoDisplayCase
 void expectTheSentenceAndStatusOne (const NoDisplayCase& row)
 {
     SCOPED_TRACE (row.name);
-    const auto folder = juce::File::getCurrentWorkingDirectory();
 
-    SpawnedApp app (juce::File (ORLUNE_EDITOR_PATH), folder.getChildFile ("no-display-output.txt"),
-                    environmentWithDisplay (row.display), folder.getChildFile ("no-display-errors.txt"));
+    // CTest runs the tests of this binary side by side, so each case writes files of its own.
+    const auto folder = juce::File::getCurrentWorkingDirectory();
+    const auto stem = juce::String (row.name).replaceCharacter (' ', '-') + "-";
+
+    SpawnedApp app (juce::File (ORLUNE_EDITOR_PATH), folder.getChildFile (stem + "output.txt"),
+                    environmentWithDisplay (row.display), folder.getChildFile (stem + "errors.txt"));
     ASSERT_TRUE (app.started);
 
     EXPECT_EQ (app.waitForExit (30000), 1);
