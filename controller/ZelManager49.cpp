@@ -81,10 +81,14 @@ void ZelManager49::SendMidiMessage (const juce::MidiMessage& message)
 
 void ZelManager49::replaceOutput (std::unique_ptr<MidiOutputPort>& output, std::unique_ptr<MidiOutputPort> replacement)
 {
-    // Swapped under the lock, so no send is using the earlier output; closed
-    // (with `replacement`, which now holds it) after the lock is released.
-    const juce::ScopedLock sl (outputLock);
-    std::swap (output, replacement);
+    // Swapped under the lock, so no send is using the earlier output, and
+    // closed after the lock is released.
+    {
+        const juce::ScopedLock sl (outputLock);
+        std::swap (output, replacement);
+    }
+
+    replacement.reset();
 }
 
 bool ZelManager49::sendToKeyboard (const juce::MidiMessage& message)
