@@ -41,13 +41,8 @@ void ZelManager49::preDestruct()
 
     stopTimer();
 
-    std::unique_ptr<MidiOutputPort> oldProbe, oldKeyboard;
-
-    {
-        const juce::ScopedLock sl (outputLock);
-        oldProbe = std::move (probeOutput);
-        oldKeyboard = std::move (keyboardOutput);
-    }
+    replaceOutput (keyboardOutput, nullptr);
+    replaceOutput (probeOutput, nullptr);
 }
 
 void ZelManager49::changeListenerCallback (void* p)
@@ -82,6 +77,18 @@ juce::String ZelManager49::getOutputName() const
 void ZelManager49::SendMidiMessage (const juce::MidiMessage& message)
 {
     sendToKeyboard (message);
+}
+
+void ZelManager49::replaceOutput (std::unique_ptr<MidiOutputPort>& output, std::unique_ptr<MidiOutputPort> replacement)
+{
+    // Swapped under the lock, so no send is using the earlier output, and
+    // closed after the lock is released.
+    {
+        const juce::ScopedLock sl (outputLock);
+        std::swap (output, replacement);
+    }
+
+    replacement.reset();
 }
 
 bool ZelManager49::sendToKeyboard (const juce::MidiMessage& message)

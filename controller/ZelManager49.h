@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "MidiPorts.h"
 #include "ZelManagerListener.h"
+#include "ZelSettingNumbers.h"
 
 #include <juce_audio_devices/juce_audio_devices.h>
 #include <juce_events/juce_events.h>
@@ -147,6 +148,7 @@ private:
     void handleKeyboardReply (const ZelMidiMessage49& reply);
     void handleControlChange (int number, int value);
     void closeProbeOutput();
+    void replaceOutput (std::unique_ptr<MidiOutputPort>& output, std::unique_ptr<MidiOutputPort> replacement);
     void connectToKnownPorts();
     void requestCloseMidiIns();
     bool hasKeyboardOutput();

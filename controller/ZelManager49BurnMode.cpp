@@ -20,11 +20,7 @@ bool ZelManager49::SetBurnMode (juce::MidiInputCallback* callback, juce::String 
     stopTimer();
     closeMidiIns();
 
-    {
-        std::unique_ptr<MidiOutputPort> old;
-        const juce::ScopedLock sl (outputLock);
-        old = std::move (keyboardOutput);
-    }
+    replaceOutput (keyboardOutput, nullptr);
 
     if (! setDevices (port, port, 256))
         return false;

@@ -76,10 +76,7 @@ void ZelManager49::sendIdRequest (int i)
 
 void ZelManager49::closeProbeOutput()
 {
-    std::unique_ptr<MidiOutputPort> old;
-
-    const juce::ScopedLock sl (outputLock);
-    old = std::move (probeOutput);
+    replaceOutput (probeOutput, nullptr);
 }
 
 void ZelManager49::timerCallback()
@@ -117,7 +114,7 @@ void ZelManager49::timerCallback()
     if (! sStandaloneMode)
         connectToKnownPorts();
 
-    postZelInfo (7, 0, 0, nullptr);
+    postZelInfo (InfoCode::detectionEndedWithoutReply, 0, 0, nullptr);
 }
 
 void ZelManager49::connectToKnownPorts()
@@ -205,12 +202,7 @@ bool ZelManager49::setDevices (const juce::String& in, const juce::String& out, 
         auto output = ports.openOutput (index);
         opened = output != nullptr;
 
-        // The earlier output is swapped out under the lock, so no send can be
-        // using it, and closed after the lock is released.
-        {
-            const juce::ScopedLock sl (outputLock);
-            std::swap (keyboardOutput, output);
-        }
+        replaceOutput (keyboardOutput, std::move (output));
     }
 
     if (deviceManager != nullptr)
@@ -224,7 +216,7 @@ void ZelManager49::setDevicesEx (const juce::String& in, const juce::String& out
     setDevices (in, out, model);
     connected = true;
     modelId = model;
-    postZelInfo (0, 0, 0, nullptr);
+    postZelInfo (InfoCode::connected, 0, 0, nullptr);
 }
 
 void ZelManager49::connectOnIdentityReply (const juce::String& sourceName, const juce::MidiMessage& message)

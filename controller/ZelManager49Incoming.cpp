@@ -1,5 +1,6 @@
 #include "ZelManager49.h"
 
+#include "OrluneControllers.h"
 #include "ZelMidiMessage49.h"
 
 namespace
@@ -13,11 +14,11 @@ struct OwnCode
 };
 
 constexpr OwnCode kOwnCodes[] = {
-    { 64, 8 },  // modulation wheel
-    { 80, 10 }, // sustain pedal
-    { 81, 11 }, // expression pedal
-    { 83, 12 }, // auxiliary pedal
-    { 82, 13 }  // breath control
+    { controllers::wheel::kMod, InfoCode::modWheelMoved },
+    { controllers::pedal::kSustain, InfoCode::sustainMoved },
+    { controllers::pedal::kExpression, InfoCode::expressionMoved },
+    { controllers::pedal::kAuxiliary, InfoCode::auxPedalMoved },
+    { controllers::pedal::kBreathCtrl, InfoCode::breathMoved }
 };
 
 // Notes that choose which control the channel pressure is reported for.
@@ -28,7 +29,6 @@ struct AftertouchNote
 
 constexpr AftertouchNote kAftertouchNotes[] = { { 36, 128 }, { 68, 129 }, { 84, 130 } };
 
-constexpr int kCategoryAdjust = 49, kPresetAdjust = 51, kPitchWheel = 65;
 constexpr int kLastGlobal = 13, kLastCurve = 10;
 
 // Relative encoders send the amount in the low six bits and the direction in bit 6.
@@ -102,7 +102,7 @@ void ZelManager49::handleZelMidiMessage (const juce::String& sourceName, const j
     }
     else if (message.isPitchWheel())
     {
-        postZelInfo (9, kPitchWheel, message.getPitchWheelValue(), nullptr);
+        postZelInfo (InfoCode::pitchWheelMoved, controllers::wheel::kPitch, message.getPitchWheelValue(), nullptr);
     }
     else if (message.isNoteOn())
     {
@@ -115,7 +115,7 @@ void ZelManager49::handleZelMidiMessage (const juce::String& sourceName, const j
         const int source = aftertouchSource;
 
         if (source > 0)
-            postZelInfo (15, source, message.getChannelPressureValue(), nullptr);
+            postZelInfo (InfoCode::aftertouch, source, message.getChannelPressureValue(), nullptr);
     }
 }
 
@@ -146,8 +146,8 @@ void ZelManager49::handleControlChange (int number, int value)
         }
     }
 
-    const bool relative = item == kCategoryAdjust || item == kPresetAdjust;
-    postZelInfo (2, item, relative ? signedStep (value) : value, nullptr);
+    const bool relative = item == controllers::knob::kCatgeoryAdjust || item == controllers::knob::kPresetAdjust;
+    postZelInfo (InfoCode::controlMoved, item, relative ? signedStep (value) : value, nullptr);
 }
 
 void ZelManager49::storePairs (int p, const juce::Array<int>& pairs)
@@ -168,14 +168,14 @@ void ZelManager49::handleKeyboardReply (const ZelMidiMessage49& reply)
 
         {
             const juce::ScopedLock sl (modelLock);
-            storePairs (3, pairs);
+            storePairs (ItemParam::number, pairs);
             rebuildNumberToItem();
         }
 
         if (pairs.size() == 2)
-            postZelInfo (1, pairs[0], pairs[1], nullptr);
+            postZelInfo (InfoCode::controllerNumbersReceived, pairs[0], pairs[1], nullptr);
         else if (pairs.size() > 2)
-            postZelInfo (1, 0, 0, nullptr);
+            postZelInfo (InfoCode::controllerNumbersReceived, 0, 0, nullptr);
     }
     else if (reply.isControllerParamSet())
     {
@@ -186,34 +186,34 @@ void ZelManager49::handleKeyboardReply (const ZelMidiMessage49& reply)
             storePairs (p, reply.getControllerNumber());
         }
 
-        postZelInfo (16, p, 0, nullptr);
+        postZelInfo (InfoCode::itemParameterReceived, p, 0, nullptr);
     }
     else if (reply.isItemValueResponse())
     {
         if (value <= 127)
-            postZelInfo (3, index, value, nullptr);
+            postZelInfo (InfoCode::itemValueReceived, index, value, nullptr);
     }
     else if (reply.isMidiChannelResponse())
     {
-        globals[6] = (juce::int16) value;
-        postZelInfo (4, value, 0, nullptr);
+        globals[GlobalSetting::midiChannel] = (juce::int16) value;
+        postZelInfo (InfoCode::midiChannelReceived, value, 0, nullptr);
     }
     else if (reply.isRelativeModeResponse())
     {
-        globals[2] = (juce::int16) value;
-        postZelInfo (14, value, 0, nullptr);
+        globals[GlobalSetting::knobRelativeMode] = (juce::int16) value;
+        postZelInfo (InfoCode::relativeModeReceived, value, 0, nullptr);
     }
     else if (reply.isOctaveShiftResponse())
     {
         const int shift = value & 0x7F;
-        postZelInfo (5, shift >= 0x40 ? shift - 0x80 : shift, 0, nullptr);
+        postZelInfo (InfoCode::octaveShiftReceived, shift >= 0x40 ? shift - 0x80 : shift, 0, nullptr);
     }
     else if (reply.isGlobalParamSet())
     {
         if (juce::isPositiveAndNotGreaterThan (index, kLastGlobal))
             globals[index] = (juce::int16) value;
 
-        postZelInfo (17, index, value, nullptr);
+        postZelInfo (InfoCode::globalSettingReceived, index, value, nullptr);
     }
     else if (reply.isCurveParamSet())
     {
@@ -221,6 +221,6 @@ void ZelManager49::handleKeyboardReply (const ZelMidiMessage49& reply)
         if (juce::isPositiveAndNotGreaterThan (index, kLastCurve))
             curves[index] = (juce::int16) value;
 
-        postZelInfo (18, index, value, nullptr);
+        postZelInfo (InfoCode::curveSettingReceived, index, value, nullptr);
     }
 }

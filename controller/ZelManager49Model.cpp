@@ -1,5 +1,7 @@
 #include "ZelManager49.h"
 
+#include "OrluneControllers.h"
+
 namespace
 {
 // What a control is, as the factory table records it; only switches (4), pads
@@ -61,8 +63,6 @@ constexpr int kValidItems[] = {
     33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46,
     107, 108, 109, 110, 111
 };
-
-constexpr int kSustainItem = 80;
 } // namespace
 
 void ZelManager49::fillValidItems()
@@ -99,7 +99,7 @@ void ZelManager49::rebuildNumberToItem()
     numberToItem.clear();
 
     // Ascending item order: where items share a number, the highest id keeps it.
-    for (const auto& [item, number] : params[3])
+    for (const auto& [item, number] : params[ItemParam::number])
         numberToItem[number] = item;
 }
 
@@ -108,7 +108,7 @@ void ZelManager49::resetMappingToDefault()
     {
         const juce::ScopedLock sl (modelLock);
 
-        for (int p = 1; p <= 6; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::last; ++p)
             params[p].clear();
 
         for (auto row = std::next (std::begin (kDefaultItemMap)); row->item != 0; ++row)
@@ -130,14 +130,14 @@ void ZelManager49::resetMappingToDefault()
                 mode = 8;
                 option = 1;
 
-                if (row->item != kSustainItem)
+                if (row->item != controllers::pedal::kSustain)
                     chan = 0;
             }
 
             const int values[] = { mode, chan, row->number, 0, 127, option };
 
-            for (int p = 1; p <= 6; ++p)
-                params[p][row->item] = values[p - 1];
+            for (int p = ItemParam::first; p <= ItemParam::last; ++p)
+                params[p][row->item] = values[p - ItemParam::first];
         }
     }
 

@@ -1,5 +1,6 @@
 #include "ZelManager49.h"
 
+#include "OrluneControllers.h"
 #include "ZelMidiMessage49.h"
 
 #include <algorithm>
@@ -8,9 +9,7 @@
 
 namespace
 {
-constexpr int kPitchWheel = 65;
-constexpr int kLevel = 48;
-constexpr int kLastPlainValueItem = 10;
+constexpr int kLastPlainValueItem = controllers::knob::kFxDelay;
 constexpr int kItemPacingUs = 2000;
 constexpr int kQueryWaits = 20;
 constexpr int kQueryWaitMs = 50;
@@ -106,7 +105,7 @@ bool ZelManager49::postItemValue (int item, int value)
         return false;
 
     // Only the level knob and the first ten knobs take a value from the editor.
-    if (item > kLastPlainValueItem && item != kLevel)
+    if (item > kLastPlainValueItem && item != controllers::knob::kLevel)
         return false;
 
     return areDataBytes ({ item, value }) && sendToKeyboard (ZelMidiMessage49::ItemValueSet (item, value));
@@ -130,14 +129,14 @@ bool ZelManager49::updateKeyboard (int memory)
     {
         const juce::ScopedLock sl (modelLock);
 
-        for (const auto& entry : params[3])
-            if (entry.first != kPitchWheel)
+        for (const auto& entry : params[ItemParam::number])
+            if (entry.first != controllers::wheel::kPitch)
                 items.push_back (entry.first);
     }
 
     for (const int item : items)
     {
-        for (int p = 1; p <= 6; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::last; ++p)
         {
             std::optional<int> value;
 
@@ -157,7 +156,7 @@ bool ZelManager49::updateKeyboard (int memory)
         }
     }
 
-    postGlobalSetting (6, globals[6]);
+    postGlobalSetting (GlobalSetting::midiChannel, globals[GlobalSetting::midiChannel]);
     postCurveSetting (4, curves[4]);
     postCurveSetting (1, curves[1]);
     postCurveSetting (3, curves[3]);
@@ -173,8 +172,8 @@ void ZelManager49::programItem (int item, int mode, int chan, int num, int minLs
 
     const int values[] = { mode, chan, num, minLsb, maxMsb, option };
 
-    for (int p = 1; p <= 6; ++p)
-        postItemParamSet (p, item, values[p - 1]);
+    for (int p = ItemParam::first; p <= ItemParam::last; ++p)
+        postItemParamSet (p, item, values[p - ItemParam::first]);
 }
 
 int ZelManager49::queryItemParamValue (int p, int item, int sub)

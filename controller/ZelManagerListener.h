@@ -1,7 +1,9 @@
 #pragma once
 
-/** Receives the controller link's info codes (see ZelManager49::postZelInfo),
-    synchronously, on the thread that produced the event. */
+#include "ZelInfoCodes.h"
+
+/** Receives the controller link's info codes (InfoCode, posted by
+    ZelManager49::postZelInfo), synchronously, on the thread that produced the event. */
 class ZelManagerListener
 {
 public:

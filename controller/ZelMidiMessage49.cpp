@@ -1,5 +1,7 @@
 #include "ZelMidiMessage49.h"
 
+#include "ZelSettingNumbers.h"
+
 namespace
 {
     constexpr int kAllDevices = 0x7F;
@@ -11,13 +13,13 @@ namespace
     constexpr int kCalibrate = 0x08;
 
     constexpr int kItemValue = 0x00;
-    constexpr int kControllerNumber = 0x03;
+    constexpr int kControllerNumber = ItemParam::number;
     constexpr int kGlobal = 0x40;
     constexpr int kCurve = 0x41;
 
-    constexpr int kRelativeModeIndex = 0x02;
-    constexpr int kOctaveShiftIndex = 0x03;
-    constexpr int kMidiChannelIndex = 0x06;
+    constexpr int kRelativeModeIndex = GlobalSetting::knobRelativeMode;
+    constexpr int kOctaveShiftIndex = GlobalSetting::octaveShift;
+    constexpr int kMidiChannelIndex = GlobalSetting::midiChannel;
 
     constexpr int kAny = -1;
     constexpr int kMaxTextLength = 16;

@@ -7,18 +7,18 @@ void KbdSettingComponent49::buttonClicked (juce::Button* b)
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        panelSetup::sendToKeyboard (manager);
+        PanelSetupActions::sendToKeyboard (manager);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        panelSetup::saveSettingsFile (manager, "*.vuk49");
+        PanelSetupActions::saveSettingsFile (manager, "*.vuk49");
     else if (b == chartButton.get())
-        panelSetup::saveChartFile (manager);
+        PanelSetupActions::saveChartFile (manager);
 }
 
 void KbdSettingComponent49::restoreDefaults()
 {
-    panelSetup::restoreDefaults (manager);
+    PanelSetupActions::restoreDefaults (manager);
     showGlobals();
 
     if (currentItem >= 0)
@@ -27,6 +27,6 @@ void KbdSettingComponent49::restoreDefaults()
 
 void KbdSettingComponent49::loadFile()
 {
-    if (panelSetup::loadFile (manager, "*.vuk49"))
+    if (PanelSetupActions::loadFile (manager, "*.vuk49"))
         triggerAsyncUpdate();
 }

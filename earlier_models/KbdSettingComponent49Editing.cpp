@@ -26,11 +26,11 @@ const ModeGroupRange controlGroups[] {
 
 // In the order in which reloadGUIforCurrentItem shows them.
 const KbdSettingComponent49::ModelBox KbdSettingComponent49::parameterBoxes[5] {
-    { &KbdSettingComponent49::modeCombo, 1, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponent49::channelCombo, 2, panelValues::channelItemIndex, panelValues::channelValue },
-    { &KbdSettingComponent49::ccNumberCombo, 3, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponent49::minLsbCombo, 4, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponent49::maxMsbCombo, 5, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponent49::modeCombo, ItemParam::mode, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponent49::channelCombo, ItemParam::channel, PanelValueMaps::channelItemIndex, PanelValueMaps::channelValue },
+    { &KbdSettingComponent49::ccNumberCombo, ItemParam::number, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponent49::minLsbCombo, ItemParam::minLsb, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponent49::maxMsbCombo, ItemParam::maxMsb, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
 };
 
 void KbdSettingComponent49::enableModesForItem (int id)

@@ -6,12 +6,12 @@
 
 // In the order in which the panel shows them.
 const KbdSettingComponent49::ModelBox KbdSettingComponent49::globalBoxes[6] {
-    { &KbdSettingComponent49::lowerChannelCombo, 5, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponent49::upperChannelCombo, 6, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponent49::knobModeCombo, 2, panelValues::onOffItemIndex, panelValues::onOffValue },
-    { &KbdSettingComponent49::faderModeCombo, 1, panelValues::onOffItemIndex, panelValues::onOffValue },
-    { &KbdSettingComponent49::splitModeCombo, 7, panelValues::onOffItemIndex, panelValues::onOffValue },
-    { &KbdSettingComponent49::splitPointCombo, 8, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponent49::lowerChannelCombo, GlobalSetting::lowerPartChannel, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponent49::upperChannelCombo, GlobalSetting::midiChannel, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponent49::knobModeCombo, GlobalSetting::knobRelativeMode, PanelValueMaps::onOffItemIndex, PanelValueMaps::onOffValue },
+    { &KbdSettingComponent49::faderModeCombo, GlobalSetting::faderMode, PanelValueMaps::onOffItemIndex, PanelValueMaps::onOffValue },
+    { &KbdSettingComponent49::splitModeCombo, GlobalSetting::splitMode, PanelValueMaps::onOffItemIndex, PanelValueMaps::onOffValue },
+    { &KbdSettingComponent49::splitPointCombo, GlobalSetting::splitPoint, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
 };
 
 void KbdSettingComponent49::ZelInfoReceived (int code, int a, int, void*)
@@ -24,7 +24,7 @@ void KbdSettingComponent49::handleAsyncUpdate()
     if (manager.connected)
         showGlobals();
     else
-        panelSetup::showKeyboardNotDetected();
+        PanelSetupActions::showKeyboardNotDetected();
 }
 
 void KbdSettingComponent49::showGlobals()

@@ -8,20 +8,20 @@ void KbdSettingComponentVT49::buttonClicked (juce::Button* b)
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        panelSetup::sendToKeyboard (manager);
+        PanelSetupActions::sendToKeyboard (manager);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        panelSetup::saveSettingsFile (manager, "*.vt49");
+        PanelSetupActions::saveSettingsFile (manager, "*.vt49");
     else if (b == chartButton.get())
-        panelSetup::saveChartFile (manager);
+        PanelSetupActions::saveChartFile (manager);
     else if (b == fwButton.get())
         UpdaterRunner::Burn (manager, juce::File());
 }
 
 void KbdSettingComponentVT49::restoreDefaults()
 {
-    panelSetup::restoreDefaults (manager);
+    PanelSetupActions::restoreDefaults (manager);
     updateGlobalUI();
 
     if (currentItem >= 0)
@@ -30,6 +30,6 @@ void KbdSettingComponentVT49::restoreDefaults()
 
 void KbdSettingComponentVT49::loadFile()
 {
-    if (panelSetup::loadFile (manager, "*.vt49"))
+    if (PanelSetupActions::loadFile (manager, "*.vt49"))
         triggerAsyncUpdate();
 }

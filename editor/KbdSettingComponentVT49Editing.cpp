@@ -7,11 +7,11 @@
 
 // In the order in which reloadGUIforCurrentItem shows them.
 const KbdSettingComponentVT49::ModelBox KbdSettingComponentVT49::parameterBoxes[5] {
-    { &KbdSettingComponentVT49::modeCombo, 1, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponentVT49::channelCombo, 2, panelValues::channelItemIndex, panelValues::channelValue },
-    { &KbdSettingComponentVT49::ccNumberCombo, 3, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponentVT49::minLsbCombo, 4, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponentVT49::maxMsbCombo, 5, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::modeCombo, ItemParam::mode, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponentVT49::channelCombo, ItemParam::channel, PanelValueMaps::channelItemIndex, PanelValueMaps::channelValue },
+    { &KbdSettingComponentVT49::ccNumberCombo, ItemParam::number, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponentVT49::minLsbCombo, ItemParam::minLsb, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponentVT49::maxMsbCombo, ItemParam::maxMsb, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
 };
 
 std::map<short, KbdCtrlDescriptor> KbdSettingComponentVT49::getAllDescriptors()

@@ -15,12 +15,12 @@ juce::String firmwareText (int b0, int b1, int b2, int b3)
 
 // In the order in which updateGlobalUI shows them.
 const KbdSettingComponentVT49::ModelBox KbdSettingComponentVT49::globalBoxes[6] {
-    { &KbdSettingComponentVT49::lowerChannelCombo, 5, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponentVT49::upperChannelCombo, 6, panelValues::sameValue, panelValues::sameValue },
-    { &KbdSettingComponentVT49::knobModeCombo, 2, panelValues::onOffItemIndex, panelValues::onOffValue },
-    { &KbdSettingComponentVT49::faderModeCombo, 1, panelValues::onOffItemIndex, panelValues::onOffValue },
-    { &KbdSettingComponentVT49::splitModeCombo, 7, panelValues::onOffItemIndex, panelValues::onOffValue },
-    { &KbdSettingComponentVT49::splitPointCombo, 8, panelValues::sameValue, panelValues::sameValue },
+    { &KbdSettingComponentVT49::lowerChannelCombo, GlobalSetting::lowerPartChannel, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponentVT49::upperChannelCombo, GlobalSetting::midiChannel, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
+    { &KbdSettingComponentVT49::knobModeCombo, GlobalSetting::knobRelativeMode, PanelValueMaps::onOffItemIndex, PanelValueMaps::onOffValue },
+    { &KbdSettingComponentVT49::faderModeCombo, GlobalSetting::faderMode, PanelValueMaps::onOffItemIndex, PanelValueMaps::onOffValue },
+    { &KbdSettingComponentVT49::splitModeCombo, GlobalSetting::splitMode, PanelValueMaps::onOffItemIndex, PanelValueMaps::onOffValue },
+    { &KbdSettingComponentVT49::splitPointCombo, GlobalSetting::splitPoint, PanelValueMaps::sameValue, PanelValueMaps::sameValue },
 };
 
 void KbdSettingComponentVT49::ZelInfoReceived (int code, int a, int, void*)
@@ -33,7 +33,7 @@ void KbdSettingComponentVT49::handleAsyncUpdate()
     if (manager.connected)
         updateGlobalUI();
     else
-        panelSetup::showKeyboardNotDetected();
+        PanelSetupActions::showKeyboardNotDetected();
 }
 
 void KbdSettingComponentVT49::updateGlobalUI()

@@ -9,7 +9,7 @@ std::optional<int> pickedItem (const juce::String& message, const std::map<short
     // Every hexadecimal digit counts, everything else is skipped: "0x40" is 0x40.
     const int item = message.getHexValue32();
 
-    if (descriptors.count (panelValues::descriptorKey (item)) == 0)
+    if (descriptors.count (PanelValueMaps::descriptorKey (item)) == 0)
         return std::nullopt;
 
     return item;
@@ -17,7 +17,7 @@ std::optional<int> pickedItem (const juce::String& message, const std::map<short
 
 void showName (juce::TextEditor& nameEditor, const std::map<short, KbdCtrlDescriptor>& descriptors, int item)
 {
-    const auto entry = descriptors.find (panelValues::descriptorKey (item));
+    const auto entry = descriptors.find (PanelValueMaps::descriptorKey (item));
     jassert (entry != descriptors.end());
 
     if (entry != descriptors.end())

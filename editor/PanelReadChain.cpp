@@ -1,17 +1,23 @@
 #include "PanelReadChain.h"
 
+namespace
+{
+// The keyboard's eight LEDs, which have no control constant.
+constexpr int kFirstLed = 99, kLastLed = 106;
+} // namespace
+
 void runPanelReadChain (ZelManager49& manager, std::atomic<bool>& readingKeyboard,
                         juce::AsyncUpdater& showGlobals, int code, int a)
 {
-    // Runs on the MIDI input thread for every code but 7: no widget is touched here.
-    if (code == 0)
+    // Runs on the MIDI input thread for every code but the end of detection: no widget is touched here.
+    if (code == InfoCode::connected)
     {
         readingKeyboard = true;
         manager.postItemConfigRequest (0);
         return;
     }
 
-    if (code == 7)
+    if (code == InfoCode::detectionEndedWithoutReply)
     {
         manager.autoRedetect = true;
         showGlobals.triggerAsyncUpdate();
@@ -23,36 +29,36 @@ void runPanelReadChain (ZelManager49& manager, std::atomic<bool>& readingKeyboar
 
     switch (code)
     {
-        case 1:
-            manager.postItemSettingRequest (1, 0, 0);
+        case InfoCode::controllerNumbersReceived:
+            manager.postItemSettingRequest (ItemParam::mode, 0, 0);
             break;
 
-        case 16:
+        case InfoCode::itemParameterReceived:
             switch (a)
             {
-                case 1:  manager.postItemSettingRequest (2, 0, 0); break;
-                case 2:  manager.postItemSettingRequest (4, 0, 0); break;
-                case 4:  manager.postItemSettingRequest (5, 0, 0); break;
-                case 5:  manager.postMidiChannelRequest(); break;
+                case ItemParam::mode:    manager.postItemSettingRequest (ItemParam::channel, 0, 0); break;
+                case ItemParam::channel: manager.postItemSettingRequest (ItemParam::minLsb, 0, 0); break;
+                case ItemParam::minLsb:  manager.postItemSettingRequest (ItemParam::maxMsb, 0, 0); break;
+                case ItemParam::maxMsb:  manager.postMidiChannelRequest(); break;
                 default: readingKeyboard = false; break;
             }
             break;
 
-        case 4:
+        case InfoCode::midiChannelReceived:
             manager.postRelativeModeRequest();
             break;
 
-        case 14:
-            manager.postGlobalSettingRequest (5);
+        case InfoCode::relativeModeReceived:
+            manager.postGlobalSettingRequest (GlobalSetting::lowerPartChannel);
             break;
 
-        case 17:
+        case InfoCode::globalSettingReceived:
             switch (a)
             {
-                case 5: manager.postGlobalSettingRequest (1); break;
-                case 1: manager.postGlobalSettingRequest (7); break;
-                case 7: manager.postGlobalSettingRequest (8); break;
-                case 8:
+                case GlobalSetting::lowerPartChannel: manager.postGlobalSettingRequest (GlobalSetting::faderMode); break;
+                case GlobalSetting::faderMode:        manager.postGlobalSettingRequest (GlobalSetting::splitMode); break;
+                case GlobalSetting::splitMode:        manager.postGlobalSettingRequest (GlobalSetting::splitPoint); break;
+                case GlobalSetting::splitPoint:
                     showGlobals.triggerAsyncUpdate();
                     manager.postOctaveShiftRequest();
                     break;
@@ -60,8 +66,8 @@ void runPanelReadChain (ZelManager49& manager, std::atomic<bool>& readingKeyboar
             }
             break;
 
-        case 5:
-            for (int item = 99; item <= 106; ++item)
+        case InfoCode::octaveShiftReceived:
+            for (int item = kFirstLed; item <= kLastLed; ++item)
                 manager.postLedState (item, 0);
 
             readingKeyboard = false;

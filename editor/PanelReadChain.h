@@ -10,6 +10,6 @@
     the controller link has found it: each answer's info code asks for the next
     setting. Runs on the thread that produced the event, so it touches no widget;
     `showGlobals` is triggered when the globals are in, and when detection
-    reports that no keyboard was found (code 7). */
+    reports that no keyboard was found (InfoCode::detectionEndedWithoutReply). */
 void runPanelReadChain (ZelManager49& manager, std::atomic<bool>& readingKeyboard,
                         juce::AsyncUpdater& showGlobals, int code, int a);

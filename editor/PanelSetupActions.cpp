@@ -4,7 +4,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-namespace panelSetup
+namespace PanelSetupActions
 {
 namespace
 {
@@ -52,7 +52,11 @@ void restoreDefaults (ZelManager49& manager)
         int index, value;
     };
 
-    static constexpr GlobalDefault globalDefaults[] { { 5, 0 }, { 6, 0 }, { 2, 1 }, { 1, 1 }, { 7, 1 }, { 8, 60 } };
+    static constexpr GlobalDefault globalDefaults[] {
+        { GlobalSetting::lowerPartChannel, 0 }, { GlobalSetting::midiChannel, 0 },
+        { GlobalSetting::knobRelativeMode, 1 }, { GlobalSetting::faderMode, 1 },
+        { GlobalSetting::splitMode, 1 }, { GlobalSetting::splitPoint, 60 }
+    };
 
     for (const auto& global : globalDefaults)
         manager.globals[global.index] = (juce::int16) global.value;
@@ -107,4 +111,4 @@ void showKeyboardNotDetected()
     Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
                                    "The keyboard has not been detected. Please correct the problem and try again.");
 }
-} // namespace panelSetup
+} // namespace PanelSetupActions

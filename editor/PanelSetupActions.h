@@ -6,7 +6,7 @@
 
 /** What the settings panels' buttons do to the controller link's setup, apart
     from refreshing their widgets; each panel passes its own file pattern. */
-namespace panelSetup
+namespace PanelSetupActions
 {
 /** The default mapping and the default six global settings. */
 void restoreDefaults (ZelManager49& manager);
@@ -27,4 +27,4 @@ void saveChartFile (ZelManager49& manager);
 
 /** The box shown when detection ended, or a file was loaded, without a keyboard. */
 void showKeyboardNotDetected();
-} // namespace panelSetup
+} // namespace PanelSetupActions

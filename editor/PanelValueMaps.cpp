@@ -1,6 +1,6 @@
 #include "PanelValueMaps.h"
 
-namespace panelValues
+namespace PanelValueMaps
 {
 namespace
 {
@@ -39,4 +39,4 @@ short descriptorKey (int item)
 {
     return (short) (juce::int16) (item & 0xffff);
 }
-} // namespace panelValues
+} // namespace PanelValueMaps

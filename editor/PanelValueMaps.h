@@ -4,7 +4,7 @@
 
 /** The conversions between a settings panel's combo box items and the values
     that the controller link holds, shared by the panels of every keyboard. */
-namespace panelValues
+namespace PanelValueMaps
 {
 int sameValue (int value);
 
@@ -18,4 +18,4 @@ int channelValue (int itemIndex);
 
 /** The descriptor table's key of a picked item id: its low 16 bits, signed. */
 short descriptorKey (int item);
-} // namespace panelValues
+} // namespace PanelValueMaps

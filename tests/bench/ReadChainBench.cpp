@@ -185,7 +185,7 @@ ORLUNE_BENCHMARK (panelReadsTheKeyboard)
         KbdSettingComponentVT49 panel (ports, Clock::system());
 
         // From the connection, before the panel's own reaction, to the panel's last LED message.
-        CodeClock connected (0), ended (5);
+        CodeClock connected (InfoCode::connected), ended (InfoCode::octaveShiftReceived);
         panel.getManager().listeners.insert (0, &connected);
         panel.getManager().listeners.add (&ended);
         keyboard.clearReceived();

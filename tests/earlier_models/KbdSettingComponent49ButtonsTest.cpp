@@ -24,9 +24,12 @@ struct GlobalRow
     const char* shown;
 };
 
-const GlobalRow defaultGlobals[] { { 5, 0, ui49::lowerChannelCombo, "1" },     { 6, 0, ui49::upperChannelCombo, "1" },
-                                   { 2, 1, ui49::knobModeCombo, "Absolute" }, { 1, 1, ui49::faderModeCombo, "Normal" },
-                                   { 7, 1, ui49::splitModeCombo, "Off" },     { 8, 60, ui49::splitPointCombo, "C3" } };
+const GlobalRow defaultGlobals[] { { GlobalSetting::lowerPartChannel, 0, ui49::lowerChannelCombo, "1" },
+                                   { GlobalSetting::midiChannel, 0, ui49::upperChannelCombo, "1" },
+                                   { GlobalSetting::knobRelativeMode, 1, ui49::knobModeCombo, "Absolute" },
+                                   { GlobalSetting::faderMode, 1, ui49::faderModeCombo, "Normal" },
+                                   { GlobalSetting::splitMode, 1, ui49::splitModeCombo, "Off" },
+                                   { GlobalSetting::splitPoint, 60, ui49::splitPointCombo, "C3" } };
 } // namespace
 
 TEST (Panel49Buttons, DefaultsRestoreTheFactoryMappingAndGlobals)
@@ -36,7 +39,7 @@ TEST (Panel49Buttons, DefaultsRestoreTheFactoryMappingAndGlobals)
     auto& manager = panel.getManager();
     ZelManager49 factory (nullptr, rig.ports, rig.clock);
 
-    for (int p = 1; p <= 5; ++p)
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
         manager.setParamForItem (p, 0x4F, 3);
 
     for (int g : { 1, 2, 5, 6, 7, 8 })
@@ -46,7 +49,7 @@ TEST (Panel49Buttons, DefaultsRestoreTheFactoryMappingAndGlobals)
     flushMessages();
     click (panel, ui49::defaultButton);
 
-    for (int p = 1; p <= 5; ++p)
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
         EXPECT_EQ (manager.getParamForItem (p, 0x4F), factory.getParamForItem (p, 0x4F)) << "parameter " << p;
 
     for (const auto& row : defaultGlobals)
@@ -57,8 +60,8 @@ TEST (Panel49Buttons, DefaultsRestoreTheFactoryMappingAndGlobals)
 
     // The current control shows its factory values.
     EXPECT_EQ (combo (panel, ui49::modeCombo).getText(),
-               combo (panel, ui49::modeCombo).getItemText (factory.getParamForItem (1, 0x4F)));
-    EXPECT_EQ (combo (panel, ui49::ccNumberCombo).getSelectedItemIndex(), factory.getParamForItem (3, 0x4F));
+               combo (panel, ui49::modeCombo).getItemText (factory.getParamForItem (ItemParam::mode, 0x4F)));
+    EXPECT_EQ (combo (panel, ui49::ccNumberCombo).getSelectedItemIndex(), factory.getParamForItem (ItemParam::number, 0x4F));
     EXPECT_TRUE (rig.ports.getSent().empty());
 }
 
@@ -113,12 +116,12 @@ TEST (Panel49Buttons, SendDeliversTheWholeSetupAndTheStoreRequest)
     ASSERT_TRUE (rig.ports.waitUntilIdle());
 
     EXPECT_TRUE (dialogs.boxes.empty());
-    EXPECT_EQ (rig.keyboard.getItemParam (1, 0x70), 10);
-    EXPECT_EQ (rig.keyboard.getItemParam (2, 0x70), 126);
-    EXPECT_EQ (rig.keyboard.getGlobal (6), 6);
+    EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::mode, 0x70), 10);
+    EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::channel, 0x70), 126);
+    EXPECT_EQ (rig.keyboard.getGlobal (GlobalSetting::midiChannel), 6);
 
     for (const auto& [id, descriptor] : panel.getAllDescriptors())
-        for (int p = 1; p <= 5; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
             EXPECT_EQ (rig.keyboard.getItemParam (p, id), manager.getParamForItem (p, id)) << descriptor.name << " " << p;
 
     const auto received = rig.protocolReceived();
@@ -159,17 +162,17 @@ TEST (Panel49Buttons, SendAfterDefaultsOrAFileOutsideADataByteDeliversOnlyCleanS
         expectCleanSendEndingWithTheStore (rig.keyboard, rig.ports);
 
         // The LED's number -1 stays in the model and is not sent.
-        EXPECT_EQ (rig.panel->getManager().getParamForItem (3, 99), -1);
-        EXPECT_EQ (rig.keyboard.getItemParam (3, 99), 0);
-        EXPECT_EQ (rig.keyboard.getItemParam (1, 99), 1);
+        EXPECT_EQ (rig.panel->getManager().getParamForItem (ItemParam::number, 99), -1);
+        EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::number, 99), 0);
+        EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::mode, 99), 1);
 
         if (loadFile)
         {
             // Item 1 keeps the keyboard's own mode, channel and maximum.
-            EXPECT_EQ (rig.keyboard.getItemParam (1, 1), 1);
-            EXPECT_EQ (rig.keyboard.getItemParam (2, 1), 0);
-            EXPECT_EQ (rig.keyboard.getItemParam (3, 1), 60);
-            EXPECT_EQ (rig.keyboard.getItemParam (5, 1), 127);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::mode, 1), 1);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::channel, 1), 0);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::number, 1), 60);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::maxMsb, 1), 127);
         }
     }
 }
@@ -253,8 +256,8 @@ TEST (Panel49Buttons, SavedSettingsLoadIntoAnotherPanelAndTheBoxTellsThatNoKeybo
     const auto file = temp.folder.getChildFile ("mine.vuk49");
 
     EarlierNoPortsRig first;
-    first.panel.getManager().setParamForItem (1, 0x4F, 4);
-    first.panel.getManager().globals[8] = 50;
+    first.panel.getManager().setParamForItem (ItemParam::mode, 0x4F, 4);
+    first.panel.getManager().globals[GlobalSetting::splitPoint] = 50;
     dialogs.fileAnswers.push_back (file);
     click (first.panel, ui49::saveButton);
 
@@ -270,8 +273,8 @@ TEST (Panel49Buttons, SavedSettingsLoadIntoAnotherPanelAndTheBoxTellsThatNoKeybo
     EXPECT_EQ (dialogs.choosers[1].patterns, "*.vuk49");
     EXPECT_EQ (dialogs.choosers[1].startingPlace, documents());
 
-    EXPECT_EQ (second.panel.getManager().getParamForItem (1, 0x4F), 4);
-    EXPECT_EQ (second.panel.getManager().globals[8], 50);
+    EXPECT_EQ (second.panel.getManager().getParamForItem (ItemParam::mode, 0x4F), 4);
+    EXPECT_EQ (second.panel.getManager().globals[GlobalSetting::splitPoint], 50);
 
     // Not connected: the box instead of a refresh, and the global boxes keep their choices.
     ASSERT_EQ (dialogs.boxes.size(), 1u);
@@ -288,7 +291,7 @@ TEST (Panel49Buttons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
     const auto file = temp.folder.getChildFile ("mine.vuk49");
 
     EarlierNoPortsRig source;
-    source.panel.getManager().globals[6] = 11;
+    source.panel.getManager().globals[GlobalSetting::midiChannel] = 11;
     dialogs.fileAnswers.push_back (file);
     click (source.panel, ui49::saveButton);
 
@@ -305,14 +308,14 @@ TEST (Panel49Buttons, CancelledChoosersChangeNothing)
 {
     RecordingDialogs dialogs;
     EarlierNoPortsRig rig;
-    rig.panel.getManager().setParamForItem (1, 0x4F, 4);
+    rig.panel.getManager().setParamForItem (ItemParam::mode, 0x4F, 4);
 
     for (WidgetMember button : { ui49::saveButton, ui49::loadButton, ui49::chartButton })
         click (rig.panel, button);
 
     EXPECT_EQ (dialogs.choosers.size(), 3u);
     EXPECT_TRUE (dialogs.boxes.empty());
-    EXPECT_EQ (rig.panel.getManager().getParamForItem (1, 0x4F), 4);
+    EXPECT_EQ (rig.panel.getManager().getParamForItem (ItemParam::mode, 0x4F), 4);
 }
 
 TEST (Panel49Buttons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
@@ -346,8 +349,8 @@ TEST (Panel49Buttons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
         RecordingDialogs dialogs;
         EarlierNoPortsRig rig;
         auto& manager = rig.panel.getManager();
-        manager.setParamForItem (1, 0x4F, 4);
-        manager.globals[8] = 50;
+        manager.setParamForItem (ItemParam::mode, 0x4F, 4);
+        manager.globals[GlobalSetting::splitPoint] = 50;
         dialogs.fileAnswers.push_back (row.answer);
 
         click (rig.panel, row.button);
@@ -356,8 +359,8 @@ TEST (Panel49Buttons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
         EXPECT_EQ (dialogs.boxes[0].icon, juce::MessageBoxIconType::WarningIcon);
         EXPECT_EQ (dialogs.boxes[0].title, "File Problem");
         EXPECT_EQ (dialogs.boxes[0].message, row.message);
-        EXPECT_EQ (manager.getParamForItem (1, 0x4F), 4);
-        EXPECT_EQ (manager.globals[8], 50);
+        EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x4F), 4);
+        EXPECT_EQ (manager.globals[GlobalSetting::splitPoint], 50);
     }
 
     EXPECT_EQ (notAFolder.loadFileAsString(), "x");

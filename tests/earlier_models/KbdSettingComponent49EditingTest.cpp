@@ -26,7 +26,7 @@ protected:
     {
         std::vector<int> values;
         for (const auto& [id, descriptor] : panel.getAllDescriptors())
-            for (int p = 1; p <= 5; ++p)
+            for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
                 values.push_back (manager.getParamForItem (p, id));
         return values;
     }
@@ -168,15 +168,15 @@ TEST_F (Panel49Editing, PickerMessagesSelectKnownControlsByTheirLow16Bits)
     }
 
     // The whole parsed value became the current control: edits go to 0x10040, not to the wheel.
-    const int wheelMode = manager.getParamForItem (1, 0x40);
+    const int wheelMode = manager.getParamForItem (ItemParam::mode, 0x40);
     choose (ui49::modeCombo, 3);
-    EXPECT_EQ (manager.getParamForItem (1, 0x10040), 3);
-    EXPECT_EQ (manager.getParamForItem (1, 0x40), wheelMode);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x10040), 3);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x40), wheelMode);
 }
 
 TEST_F (Panel49Editing, AnUnknownIdLeavesTheCurrentControlAndItsBoxes)
 {
-    manager.setParamForItem (1, 0x70, 9);
+    manager.setParamForItem (ItemParam::mode, 0x70, 9);
     pick ("0x70");
     const auto before = modelSnapshot();
     const auto modes = enabledModes();
@@ -191,7 +191,7 @@ TEST_F (Panel49Editing, AnUnknownIdLeavesTheCurrentControlAndItsBoxes)
 
     // Edits still go to the pad.
     choose (ui49::modeCombo, 10);
-    EXPECT_EQ (manager.getParamForItem (1, 0x70), 10);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x70), 10);
 }
 
 TEST_F (Panel49Editing, TypedNamesAreNeitherReadNorKept)
@@ -223,8 +223,8 @@ TEST_F (Panel49Editing, BoxesShowTheControlsParametersAndWriteThemBack)
     const int item = 0x05;
     const int params[] { 2, 65, 35, 5, 100 };
 
-    for (int p = 1; p <= 5; ++p)
-        manager.setParamForItem (p, item, params[p - 1]);
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
+        manager.setParamForItem (p, item, params[p - ItemParam::first]);
 
     pick ("0x05");
     EXPECT_EQ (editorText (panel, ui49::nameEditor), "Key Parameter #1");
@@ -240,11 +240,15 @@ TEST_F (Panel49Editing, BoxesShowTheControlsParametersAndWriteThemBack)
         int itemIndex, param, stored;
     };
 
-    for (const auto& c : { Choice { ui49::modeCombo, 4, 1, 4 }, Choice { ui49::channelCombo, 19, 2, 126 },
-                           Choice { ui49::channelCombo, 18, 2, 127 }, Choice { ui49::channelCombo, 16, 2, 64 },
-                           Choice { ui49::channelCombo, 17, 2, 65 }, Choice { ui49::channelCombo, 9, 2, 9 },
-                           Choice { ui49::ccNumberCombo, 74, 3, 74 }, Choice { ui49::minLsbCombo, 10, 4, 10 },
-                           Choice { ui49::maxMsbCombo, 90, 5, 90 } })
+    for (const auto& c : { Choice { ui49::modeCombo, 4, ItemParam::mode, 4 },
+                           Choice { ui49::channelCombo, 19, ItemParam::channel, 126 },
+                           Choice { ui49::channelCombo, 18, ItemParam::channel, 127 },
+                           Choice { ui49::channelCombo, 16, ItemParam::channel, 64 },
+                           Choice { ui49::channelCombo, 17, ItemParam::channel, 65 },
+                           Choice { ui49::channelCombo, 9, ItemParam::channel, 9 },
+                           Choice { ui49::ccNumberCombo, 74, ItemParam::number, 74 },
+                           Choice { ui49::minLsbCombo, 10, ItemParam::minLsb, 10 },
+                           Choice { ui49::maxMsbCombo, 90, ItemParam::maxMsb, 90 } })
     {
         choose (c.box, c.itemIndex);
         EXPECT_EQ (manager.getParamForItem (c.param, item), c.stored) << "box " << c.box << " item " << c.itemIndex;
@@ -264,17 +268,17 @@ TEST_F (Panel49Editing, ChannelValuesAndWhatTheBoxStoresBack)
                        { 127, "Panel", 127 }, { 126, "All", 126 }, { 16, "Lower", 64 }, { 19, "All", 126 },
                        { 30, "", -1 },        { 125, "", -1 } };
 
-    manager.setParamForItem (2, 0x70, 3);
+    manager.setParamForItem (ItemParam::channel, 0x70, 3);
 
     for (const auto& row : rows)
     {
         SCOPED_TRACE (row.value);
         pick ("0x70"); // shows channel "4" first, so that every row changes the box
-        manager.setParamForItem (2, 0x12, row.value);
+        manager.setParamForItem (ItemParam::channel, 0x12, row.value);
         pick ("0x12");
 
         EXPECT_EQ (shown (ui49::channelCombo), row.shown);
-        EXPECT_EQ (manager.getParamForItem (2, 0x12), row.storedBack);
+        EXPECT_EQ (manager.getParamForItem (ItemParam::channel, 0x12), row.storedBack);
     }
 }
 

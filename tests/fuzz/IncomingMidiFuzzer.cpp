@@ -17,7 +17,7 @@
 namespace
 {
 const juce::String kInput = "Orlune In", kOutput = "Orlune Out";
-constexpr int kLastInfoCode = 18;
+constexpr int kLastInfoCode = InfoCode::curveSettingReceived;
 
 [[noreturn]] void fail (const char* what, const std::string& detail = {})
 {

@@ -28,7 +28,7 @@ TEST (PanelButtons, DefaultsRestoreTheFactoryMappingAndGlobals)
     auto& manager = panel.getManager();
     const ZelManager49 factory (nullptr, rig.ports, rig.clock);
 
-    for (int p = 1; p <= 5; ++p)
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
         manager.setParamForItem (p, 0x21, 3);
 
     const int changedGlobals[] { 1, 2, 5, 6, 7, 8 };
@@ -41,7 +41,7 @@ TEST (PanelButtons, DefaultsRestoreTheFactoryMappingAndGlobals)
     flushMessages();
     click (panel, ui::defaultButton);
 
-    for (int p = 1; p <= 5; ++p)
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
         EXPECT_EQ (manager.getParamForItem (p, 0x21), const_cast<ZelManager49&> (factory).getParamForItem (p, 0x21));
 
     struct Row
@@ -51,9 +51,12 @@ TEST (PanelButtons, DefaultsRestoreTheFactoryMappingAndGlobals)
         const char* shown;
     };
 
-    for (const auto& row : { Row { 5, 0, ui::lowerChannelCombo, "1" }, Row { 6, 0, ui::upperChannelCombo, "1" },
-                             Row { 2, 1, ui::knobModeCombo, "Absolute" }, Row { 1, 1, ui::faderModeCombo, "Normal" },
-                             Row { 7, 1, ui::splitModeCombo, "Off" }, Row { 8, 60, ui::splitPointCombo, "C3" } })
+    for (const auto& row : { Row { GlobalSetting::lowerPartChannel, 0, ui::lowerChannelCombo, "1" },
+                             Row { GlobalSetting::midiChannel, 0, ui::upperChannelCombo, "1" },
+                             Row { GlobalSetting::knobRelativeMode, 1, ui::knobModeCombo, "Absolute" },
+                             Row { GlobalSetting::faderMode, 1, ui::faderModeCombo, "Normal" },
+                             Row { GlobalSetting::splitMode, 1, ui::splitModeCombo, "Off" },
+                             Row { GlobalSetting::splitPoint, 60, ui::splitPointCombo, "C3" } })
     {
         EXPECT_EQ (manager.globals[row.global], row.value);
         EXPECT_EQ (combo (panel, row.box).getText(), row.shown);
@@ -62,7 +65,7 @@ TEST (PanelButtons, DefaultsRestoreTheFactoryMappingAndGlobals)
     EXPECT_EQ (editorText (panel, ui::firmwareEditor), "0.00");
 
     // The current control shows its factory values.
-    const auto expectedMode = combo (panel, ui::modeCombo).getItemText (const_cast<ZelManager49&> (factory).getParamForItem (1, 0x21));
+    const auto expectedMode = combo (panel, ui::modeCombo).getItemText (const_cast<ZelManager49&> (factory).getParamForItem (ItemParam::mode, 0x21));
     EXPECT_EQ (combo (panel, ui::modeCombo).getText(), expectedMode);
     EXPECT_TRUE (rig.ports.getSent().empty());
 }
@@ -115,12 +118,12 @@ TEST (PanelButtons, SendDeliversTheWholeSetupAndTheStoreRequest)
     ASSERT_TRUE (rig.ports.waitUntilIdle());
 
     EXPECT_TRUE (dialogs.boxes.empty());
-    EXPECT_EQ (rig.keyboard.getItemParam (1, 0x21), 4);
-    EXPECT_EQ (rig.keyboard.getItemParam (2, 0x21), 126);
-    EXPECT_EQ (rig.keyboard.getGlobal (6), 6);
+    EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::mode, 0x21), 4);
+    EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::channel, 0x21), 126);
+    EXPECT_EQ (rig.keyboard.getGlobal (GlobalSetting::midiChannel), 6);
 
     for (const auto& [id, descriptor] : panel.getAllDescriptors())
-        for (int p = 1; p <= 5; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
             EXPECT_EQ (rig.keyboard.getItemParam (p, id), manager.getParamForItem (p, id)) << descriptor.name << " " << p;
 
     const auto received = rig.protocolReceived();
@@ -161,17 +164,17 @@ TEST (PanelButtons, SendAfterDefaultsOrAFileOutsideADataByteDeliversOnlyCleanSys
         expectCleanSendEndingWithTheStore (rig.keyboard, rig.ports);
 
         // The LED's number -1 stays in the model and is not sent.
-        EXPECT_EQ (rig.panel->getManager().getParamForItem (3, 99), -1);
-        EXPECT_EQ (rig.keyboard.getItemParam (3, 99), 0);
-        EXPECT_EQ (rig.keyboard.getItemParam (1, 99), 1);
+        EXPECT_EQ (rig.panel->getManager().getParamForItem (ItemParam::number, 99), -1);
+        EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::number, 99), 0);
+        EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::mode, 99), 1);
 
         if (loadFile)
         {
             // Item 1 keeps the keyboard's own mode, channel and maximum.
-            EXPECT_EQ (rig.keyboard.getItemParam (1, 1), 1);
-            EXPECT_EQ (rig.keyboard.getItemParam (2, 1), 0);
-            EXPECT_EQ (rig.keyboard.getItemParam (3, 1), 60);
-            EXPECT_EQ (rig.keyboard.getItemParam (5, 1), 127);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::mode, 1), 1);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::channel, 1), 0);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::number, 1), 60);
+            EXPECT_EQ (rig.keyboard.getItemParam (ItemParam::maxMsb, 1), 127);
         }
     }
 }
@@ -242,8 +245,8 @@ TEST (PanelButtons, SavedSettingsLoadIntoAnotherPanel)
     const auto file = temp.folder.getChildFile ("mine.vt49");
 
     NoPortsRig first;
-    first.panel.getManager().setParamForItem (1, 0x21, 4);
-    first.panel.getManager().globals[8] = 50;
+    first.panel.getManager().setParamForItem (ItemParam::mode, 0x21, 4);
+    first.panel.getManager().globals[GlobalSetting::splitPoint] = 50;
     dialogs.fileAnswers.push_back (file);
     click (first.panel, ui::saveButton);
 
@@ -259,8 +262,8 @@ TEST (PanelButtons, SavedSettingsLoadIntoAnotherPanel)
     EXPECT_EQ (dialogs.choosers[1].patterns, "*.vt49");
     EXPECT_EQ (dialogs.choosers[1].startingPlace, documents());
 
-    EXPECT_EQ (second.panel.getManager().getParamForItem (1, 0x21), 4);
-    EXPECT_EQ (second.panel.getManager().globals[8], 50);
+    EXPECT_EQ (second.panel.getManager().getParamForItem (ItemParam::mode, 0x21), 4);
+    EXPECT_EQ (second.panel.getManager().globals[GlobalSetting::splitPoint], 50);
 
     // Not connected: the box instead of a refresh, and the global boxes keep their choices.
     ASSERT_EQ (dialogs.boxes.size(), 1u);
@@ -277,7 +280,7 @@ TEST (PanelButtons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
     const auto file = temp.folder.getChildFile ("mine.vt49");
 
     NoPortsRig source;
-    source.panel.getManager().globals[6] = 11;
+    source.panel.getManager().globals[GlobalSetting::midiChannel] = 11;
     dialogs.fileAnswers.push_back (file);
     click (source.panel, ui::saveButton);
 
@@ -294,14 +297,14 @@ TEST (PanelButtons, CancelledChoosersChangeNothing)
 {
     RecordingDialogs dialogs;
     NoPortsRig rig;
-    const auto before = rig.panel.getManager().getParamForItem (1, 0x21);
+    const auto before = rig.panel.getManager().getParamForItem (ItemParam::mode, 0x21);
 
     for (WidgetMember button : { ui::saveButton, ui::loadButton, ui::chartButton })
         click (rig.panel, button);
 
     EXPECT_EQ (dialogs.choosers.size(), 3u);
     EXPECT_TRUE (dialogs.boxes.empty());
-    EXPECT_EQ (rig.panel.getManager().getParamForItem (1, 0x21), before);
+    EXPECT_EQ (rig.panel.getManager().getParamForItem (ItemParam::mode, 0x21), before);
 }
 
 TEST (PanelButtons, ChartIsWrittenAsHtml)
@@ -354,8 +357,8 @@ TEST (PanelButtons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
         RecordingDialogs dialogs;
         NoPortsRig rig;
         auto& manager = rig.panel.getManager();
-        manager.setParamForItem (1, 0x21, 4);
-        manager.globals[8] = 50;
+        manager.setParamForItem (ItemParam::mode, 0x21, 4);
+        manager.globals[GlobalSetting::splitPoint] = 50;
         dialogs.fileAnswers.push_back (row.answer);
 
         click (rig.panel, row.button);
@@ -364,8 +367,8 @@ TEST (PanelButtons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
         EXPECT_EQ (dialogs.boxes[0].icon, juce::MessageBoxIconType::WarningIcon);
         EXPECT_EQ (dialogs.boxes[0].title, "File Problem");
         EXPECT_EQ (dialogs.boxes[0].message, row.message);
-        EXPECT_EQ (manager.getParamForItem (1, 0x21), 4);
-        EXPECT_EQ (manager.globals[8], 50);
+        EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x21), 4);
+        EXPECT_EQ (manager.globals[GlobalSetting::splitPoint], 50);
     }
 
     EXPECT_EQ (notAFolder.loadFileAsString(), "x");

@@ -24,7 +24,7 @@ protected:
     {
         std::vector<int> values;
         for (const auto& [id, descriptor] : panel.getAllDescriptors())
-            for (int p = 1; p <= 5; ++p)
+            for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
                 values.push_back (manager.getParamForItem (p, id));
         return values;
     }
@@ -74,10 +74,10 @@ TEST_F (PanelEditing, PickerMessagesSelectKnownControlsByTheirLow16Bits)
     }
 
     // The whole parsed value became the current control: edits go to 0x10040, not to the wheel.
-    const int wheelMode = manager.getParamForItem (1, 0x40);
+    const int wheelMode = manager.getParamForItem (ItemParam::mode, 0x40);
     choose (ui::modeCombo, 3);
-    EXPECT_EQ (manager.getParamForItem (1, 0x10040), 3);
-    EXPECT_EQ (manager.getParamForItem (1, 0x40), wheelMode);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x10040), 3);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x40), wheelMode);
 }
 
 TEST_F (PanelEditing, AClickOnThePictureSelectsTheControl)
@@ -94,8 +94,8 @@ TEST_F (PanelEditing, BoxesShowTheControlsParametersAndWriteThemBack)
     const int item = 0x21;
     const int params[] { 2, 65, 35, 5, 100 };
 
-    for (int p = 1; p <= 5; ++p)
-        manager.setParamForItem (p, item, params[p - 1]);
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
+        manager.setParamForItem (p, item, params[p - ItemParam::first]);
 
     pick ("0x21");
     EXPECT_EQ (shown (ui::modeCombo), "Relative Control");
@@ -110,11 +110,15 @@ TEST_F (PanelEditing, BoxesShowTheControlsParametersAndWriteThemBack)
         int itemIndex, param, stored;
     };
 
-    for (const auto& c : { Choice { ui::modeCombo, 4, 1, 4 }, Choice { ui::channelCombo, 19, 2, 126 },
-                           Choice { ui::channelCombo, 18, 2, 127 }, Choice { ui::channelCombo, 16, 2, 64 },
-                           Choice { ui::channelCombo, 17, 2, 65 }, Choice { ui::channelCombo, 9, 2, 9 },
-                           Choice { ui::ccNumberCombo, 74, 3, 74 }, Choice { ui::minLsbCombo, 10, 4, 10 },
-                           Choice { ui::maxMsbCombo, 90, 5, 90 } })
+    for (const auto& c : { Choice { ui::modeCombo, 4, ItemParam::mode, 4 },
+                           Choice { ui::channelCombo, 19, ItemParam::channel, 126 },
+                           Choice { ui::channelCombo, 18, ItemParam::channel, 127 },
+                           Choice { ui::channelCombo, 16, ItemParam::channel, 64 },
+                           Choice { ui::channelCombo, 17, ItemParam::channel, 65 },
+                           Choice { ui::channelCombo, 9, ItemParam::channel, 9 },
+                           Choice { ui::ccNumberCombo, 74, ItemParam::number, 74 },
+                           Choice { ui::minLsbCombo, 10, ItemParam::minLsb, 10 },
+                           Choice { ui::maxMsbCombo, 90, ItemParam::maxMsb, 90 } })
     {
         choose (c.box, c.itemIndex);
         EXPECT_EQ (manager.getParamForItem (c.param, item), c.stored) << "box " << c.box << " item " << c.itemIndex;
@@ -134,17 +138,17 @@ TEST_F (PanelEditing, ChannelValuesAndWhatTheBoxStoresBack)
                        { 127, "Panel", 127 }, { 126, "All", 126 }, { 16, "Lower", 64 }, { 19, "All", 126 },
                        { 30, "", -1 },        { 125, "", -1 } };
 
-    manager.setParamForItem (2, 0x70, 3);
+    manager.setParamForItem (ItemParam::channel, 0x70, 3);
 
     for (const auto& row : rows)
     {
         SCOPED_TRACE (row.value);
         pick ("0x70"); // shows channel "4" first, so that every row changes the box
-        manager.setParamForItem (2, 0x21, row.value);
+        manager.setParamForItem (ItemParam::channel, 0x21, row.value);
         pick ("0x21");
 
         EXPECT_EQ (shown (ui::channelCombo), row.shown);
-        EXPECT_EQ (manager.getParamForItem (2, 0x21), row.storedBack);
+        EXPECT_EQ (manager.getParamForItem (ItemParam::channel, 0x21), row.storedBack);
     }
 }
 
@@ -155,12 +159,12 @@ TEST_F (PanelEditing, ValuesThatNoChoiceShowsLeaveTheBoxesEmpty)
         EXPECT_NE (shown (box), "");
 
     // A Mode above 11 and numbers above 127 have no item; 0x10040 has no parameters at all.
-    manager.setParamForItem (1, 0x21, 12);
-    manager.setParamForItem (3, 0x21, 128);
+    manager.setParamForItem (ItemParam::mode, 0x21, 12);
+    manager.setParamForItem (ItemParam::number, 0x21, 128);
     pick ("0x21");
     EXPECT_EQ (shown (ui::modeCombo), "");
     EXPECT_EQ (shown (ui::ccNumberCombo), "");
-    EXPECT_EQ (manager.getParamForItem (1, 0x21), -1);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x21), -1);
 
     pick ("0x10040");
     for (WidgetMember box : parameterBoxes)
@@ -199,12 +203,12 @@ TEST_F (PanelEditing, ModeChoicesAreEnabledByControlGroup)
 
 TEST_F (PanelEditing, ADisabledChoiceStaysSelected)
 {
-    manager.setParamForItem (1, 0x40, 8); // "Control Toggle", which a wheel cannot take
+    manager.setParamForItem (ItemParam::mode, 0x40, 8); // "Control Toggle", which a wheel cannot take
     pick ("0x40");
 
     EXPECT_EQ (shown (ui::modeCombo), "Control Toggle");
     EXPECT_FALSE (combo (panel, ui::modeCombo).isItemEnabled (9));
-    EXPECT_EQ (manager.getParamForItem (1, 0x40), 8);
+    EXPECT_EQ (manager.getParamForItem (ItemParam::mode, 0x40), 8);
 }
 
 TEST_F (PanelEditing, GlobalBoxesWriteTheGlobalsWhetherOrNotAControlIsPicked)
@@ -235,13 +239,13 @@ TEST_F (PanelEditing, GlobalsThatNoChoiceShowsAreStoredBackAsTheBoxShowsThem)
     choose (ui::lowerChannelCombo, 2);
     choose (ui::knobModeCombo, 1);
 
-    manager.globals[5] = 16;
-    manager.globals[2] = 5;
+    manager.globals[GlobalSetting::lowerPartChannel] = 16;
+    manager.globals[GlobalSetting::knobRelativeMode] = 5;
     panel.updateGlobalUI();
     flushMessages();
 
     EXPECT_EQ (combo (panel, ui::lowerChannelCombo).getText(), "");
-    EXPECT_EQ (manager.globals[5], -1);
+    EXPECT_EQ (manager.globals[GlobalSetting::lowerPartChannel], -1);
     EXPECT_EQ (combo (panel, ui::knobModeCombo).getText(), "Absolute");
-    EXPECT_EQ (manager.globals[2], 1);
+    EXPECT_EQ (manager.globals[GlobalSetting::knobRelativeMode], 1);
 }

@@ -10,11 +10,15 @@ using M = ZelMidiMessage49;
 std::vector<Message> expectedChain()
 {
     std::vector<Message> chain { M::ControllerNumberRequest (0),
-                                 M::ItemParamRequest (1, 0, 0), M::ItemParamRequest (2, 0, 0),
-                                 M::ItemParamRequest (4, 0, 0), M::ItemParamRequest (5, 0, 0),
+                                 M::ItemParamRequest (ItemParam::mode, 0, 0),
+                                 M::ItemParamRequest (ItemParam::channel, 0, 0),
+                                 M::ItemParamRequest (ItemParam::minLsb, 0, 0),
+                                 M::ItemParamRequest (ItemParam::maxMsb, 0, 0),
                                  M::MidiChannelRequest(), M::RelativeModeRequest(),
-                                 M::GlobalParamRequest (5), M::GlobalParamRequest (1),
-                                 M::GlobalParamRequest (7), M::GlobalParamRequest (8),
+                                 M::GlobalParamRequest (GlobalSetting::lowerPartChannel),
+                                 M::GlobalParamRequest (GlobalSetting::faderMode),
+                                 M::GlobalParamRequest (GlobalSetting::splitMode),
+                                 M::GlobalParamRequest (GlobalSetting::splitPoint),
                                  M::OctaveShiftRequest() };
 
     for (int led = 99; led <= 106; ++led)
@@ -68,9 +72,12 @@ TEST (PanelReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
         const char* shown;
     };
 
-    const GlobalRow globals[] { { 5, 3, ui::lowerChannelCombo, "4" },   { 6, 9, ui::upperChannelCombo, "10" },
-                                { 2, 127, ui::knobModeCombo, "Relative" }, { 1, 127, ui::faderModeCombo, "Drawbar" },
-                                { 7, 127, ui::splitModeCombo, "On" },   { 8, 72, ui::splitPointCombo, "C4" } };
+    const GlobalRow globals[] { { GlobalSetting::lowerPartChannel, 3, ui::lowerChannelCombo, "4" },
+                                { GlobalSetting::midiChannel, 9, ui::upperChannelCombo, "10" },
+                                { GlobalSetting::knobRelativeMode, 127, ui::knobModeCombo, "Relative" },
+                                { GlobalSetting::faderMode, 127, ui::faderModeCombo, "Drawbar" },
+                                { GlobalSetting::splitMode, 127, ui::splitModeCombo, "On" },
+                                { GlobalSetting::splitPoint, 72, ui::splitPointCombo, "C4" } };
 
     for (const auto& row : globals)
         rig.keyboard.setGlobal (row.global, row.value);
@@ -92,7 +99,7 @@ TEST (PanelReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
     EXPECT_EQ (editorText (panel, ui::firmwareEditor), "1.23");
     EXPECT_TRUE (dialogs.boxes.empty());
 
-    for (int p = 1; p <= 5; ++p)
+    for (int p = ItemParam::first; p <= ItemParam::maxMsb; ++p)
         EXPECT_EQ (manager.getParamForItem (p, 0x21), rig.keyboard.getItemParam (p, 0x21)) << "parameter " << p;
 
     // What a user sees after the read, with a control picked on the picture: Shift, then Cutoff.
@@ -230,30 +237,30 @@ TEST_F (PanelChainSteps, EachReplySendsTheNextRequest)
         leds.push_back (M::LedStateSet (led, 0));
 
     const Step steps[] {
-        { 1, 0, { M::ItemParamRequest (1, 0, 0) } },
-        { 16, 1, { M::ItemParamRequest (2, 0, 0) } },
-        { 16, 2, { M::ItemParamRequest (4, 0, 0) } },
-        { 16, 4, { M::ItemParamRequest (5, 0, 0) } },
-        { 16, 5, { M::MidiChannelRequest() } },
-        { 4, 0, { M::RelativeModeRequest() } },
-        { 14, 0, { M::GlobalParamRequest (5) } },
-        { 17, 5, { M::GlobalParamRequest (1) } },
-        { 17, 1, { M::GlobalParamRequest (7) } },
-        { 17, 3, {} },
-        { 17, 7, { M::GlobalParamRequest (8) } },
-        { 2, 0, {} },
-        { 17, 8, { M::OctaveShiftRequest() } },
-        { 5, 0, leds },
+        { InfoCode::controllerNumbersReceived, 0, { M::ItemParamRequest (ItemParam::mode, 0, 0) } },
+        { InfoCode::itemParameterReceived, ItemParam::mode, { M::ItemParamRequest (ItemParam::channel, 0, 0) } },
+        { InfoCode::itemParameterReceived, ItemParam::channel, { M::ItemParamRequest (ItemParam::minLsb, 0, 0) } },
+        { InfoCode::itemParameterReceived, ItemParam::minLsb, { M::ItemParamRequest (ItemParam::maxMsb, 0, 0) } },
+        { InfoCode::itemParameterReceived, ItemParam::maxMsb, { M::MidiChannelRequest() } },
+        { InfoCode::midiChannelReceived, 0, { M::RelativeModeRequest() } },
+        { InfoCode::relativeModeReceived, 0, { M::GlobalParamRequest (GlobalSetting::lowerPartChannel) } },
+        { InfoCode::globalSettingReceived, GlobalSetting::lowerPartChannel, { M::GlobalParamRequest (GlobalSetting::faderMode) } },
+        { InfoCode::globalSettingReceived, GlobalSetting::faderMode, { M::GlobalParamRequest (GlobalSetting::splitMode) } },
+        { InfoCode::globalSettingReceived, GlobalSetting::octaveShift, {} },
+        { InfoCode::globalSettingReceived, GlobalSetting::splitMode, { M::GlobalParamRequest (GlobalSetting::splitPoint) } },
+        { InfoCode::controlMoved, 0, {} },
+        { InfoCode::globalSettingReceived, GlobalSetting::splitPoint, { M::OctaveShiftRequest() } },
+        { InfoCode::octaveShiftReceived, 0, leds },
         // The chain has ended: replies send nothing further.
-        { 1, 0, {} },
-        { 16, 1, {} },
-        { 4, 0, {} },
-        { 14, 0, {} },
-        { 17, 5, {} },
-        { 5, 0, {} },
+        { InfoCode::controllerNumbersReceived, 0, {} },
+        { InfoCode::itemParameterReceived, ItemParam::mode, {} },
+        { InfoCode::midiChannelReceived, 0, {} },
+        { InfoCode::relativeModeReceived, 0, {} },
+        { InfoCode::globalSettingReceived, GlobalSetting::lowerPartChannel, {} },
+        { InfoCode::octaveShiftReceived, 0, {} },
         // A new connection starts it again.
-        { 0, 0, { M::ControllerNumberRequest (0) } },
-        { 1, 0, { M::ItemParamRequest (1, 0, 0) } },
+        { InfoCode::connected, 0, { M::ControllerNumberRequest (0) } },
+        { InfoCode::controllerNumbersReceived, 0, { M::ItemParamRequest (ItemParam::mode, 0, 0) } },
     };
 
     for (const auto& s : steps)
@@ -265,8 +272,8 @@ TEST_F (PanelChainSteps, EachReplySendsTheNextRequest)
 
 TEST_F (PanelChainSteps, GlobalWidgetsAreRefreshedAfterTheLastGlobalSettingOnTheMessageThread)
 {
-    rig.panel->getManager().globals[5] = 7;
-    step (17, 8);
+    rig.panel->getManager().globals[GlobalSetting::lowerPartChannel] = 7;
+    step (InfoCode::globalSettingReceived, GlobalSetting::splitPoint);
     EXPECT_EQ (combo (*rig.panel, ui::lowerChannelCombo).getText(), "");
     EXPECT_EQ (editorText (*rig.panel, ui::firmwareEditor), "Not detected yet");
 
@@ -282,11 +289,17 @@ class PanelChainStopsOnOtherParameters : public PanelChainSteps,
 
 TEST_P (PanelChainStopsOnOtherParameters, AndSendsNothingMore)
 {
-    expectMessages (step (1), { M::ItemParamRequest (1, 0, 0) });
-    expectMessages (step (16, GetParam()), {});
+    expectMessages (step (InfoCode::controllerNumbersReceived), { M::ItemParamRequest (ItemParam::mode, 0, 0) });
+    expectMessages (step (InfoCode::itemParameterReceived, GetParam()), {});
 
-    for (int code : { 16, 4, 14, 17, 5 })
-        expectMessages (step (code, code == 16 ? 1 : 5), {});
+    const std::pair<int, int> laterReplies[] { { InfoCode::itemParameterReceived, ItemParam::mode },
+                                               { InfoCode::midiChannelReceived, 0 },
+                                               { InfoCode::relativeModeReceived, 0 },
+                                               { InfoCode::globalSettingReceived, GlobalSetting::lowerPartChannel },
+                                               { InfoCode::octaveShiftReceived, 0 } };
+
+    for (const auto& [code, a] : laterReplies)
+        expectMessages (step (code, a), {});
 }
 
-INSTANTIATE_TEST_SUITE_P (Parameters, PanelChainStopsOnOtherParameters, ::testing::Values (3, 6));
+INSTANTIATE_TEST_SUITE_P (Parameters, PanelChainStopsOnOtherParameters, ::testing::Values (ItemParam::number, ItemParam::option));

@@ -37,7 +37,7 @@ TEST_F (DetectionTest, UnansweredSearchProbesEveryOutputTwiceThenReportsOnce)
     int inputsOpenAtTheEnd = -1;
     infos.onInfo = [&] (int code, int, int)
     {
-        if (code == 7)
+        if (code == InfoCode::detectionEndedWithoutReply)
             inputsOpenAtTheEnd = ports.getOpenInputCount();
     };
     makeManager();
@@ -65,7 +65,7 @@ TEST_F (DetectionTest, UnansweredSearchProbesEveryOutputTwiceThenReportsOnce)
         EXPECT_NEAR ((double) (sent[i].second - start), 2000.0 * (double) i, 5.0 * (double) i + 1);
     }
 
-    EXPECT_EQ (infos.get(), (std::vector<Info> { { 7, 0, 0 } }));
+    EXPECT_EQ (infos.get(), (std::vector<Info> { { InfoCode::detectionEndedWithoutReply, 0, 0 } }));
     EXPECT_FALSE (manager->isTimerRunning());
     EXPECT_EQ (inputsOpenAtTheEnd, 0);
     EXPECT_FALSE (manager->connected.load());
@@ -107,7 +107,7 @@ TEST_F (DetectionTest, ReplyWhileProbingConnectsToTheProbedOutputAndTheReplyingI
 
     tick(); // probes "Orlune Out"; the reply comes during the probe's pause
 
-    EXPECT_EQ (infos.get(), (std::vector<Info> { { 0, 0, 0 } }));
+    EXPECT_EQ (infos.get(), (std::vector<Info> { { InfoCode::connected, 0, 0 } }));
     EXPECT_TRUE (manager->connected.load());
     EXPECT_EQ (manager->getOutputName(), "Orlune Out");
     EXPECT_EQ (manager->getInputName(), "Orlune In");
@@ -150,14 +150,15 @@ TEST_F (DetectionTest, KnownPortFallbackConnectsOnlyOutsideStandaloneMode)
 
         if (standalone)
         {
-            EXPECT_EQ (infos.codes(), (std::vector<int> { 7 }));
+            EXPECT_EQ (infos.codes(), (std::vector<int> { InfoCode::detectionEndedWithoutReply }));
             EXPECT_FALSE (manager->connected.load());
             EXPECT_FALSE (manager->postMidiChannelRequest());
         }
         else
         {
             // Every match in list order, each reported, then the end of detection.
-            EXPECT_EQ (infos.codes(), (std::vector<int> { 0, 0, 7 }));
+            EXPECT_EQ (infos.codes(), (std::vector<int> { InfoCode::connected, InfoCode::connected,
+                                                          InfoCode::detectionEndedWithoutReply }));
             EXPECT_TRUE (manager->connected.load());
             EXPECT_EQ (manager->getModelId(), 0x1300);
             EXPECT_EQ (manager->getOutputName(), "The Quillary");
@@ -206,7 +207,7 @@ TEST_F (DetectionTest, PortsThatDoNotOpenAreSkipped)
     EXPECT_EQ (ports.getOpenInputCount(), 1);
 
     tick();
-    EXPECT_EQ (infos.codes(), (std::vector<int> { 0 }));
+    EXPECT_EQ (infos.codes(), (std::vector<int> { InfoCode::connected }));
     EXPECT_EQ (manager->getOutputName(), "Orlune Out");
     EXPECT_EQ (kbd.getReceived().size(), 1u);
 }
@@ -221,7 +222,7 @@ TEST_F (DetectionTest, KeyboardBehindAPortThatDoesNotOpenIsNotFound)
     for (int i = 0; i < 2; ++i)
         tick();
 
-    EXPECT_EQ (infos.codes(), (std::vector<int> { 7 }));
+    EXPECT_EQ (infos.codes(), (std::vector<int> { InfoCode::detectionEndedWithoutReply }));
     EXPECT_TRUE (keyboard->getReceived().empty());
 }
 
@@ -257,7 +258,7 @@ TEST_F (DetectionTest, SecondIdentityReplyReconnectsAndTheMessageThreadClosesThe
     kbd.play (bytes ({ 0xF0, 0x7E, 0x00, 0x06, 0x02, 0x00, 0x3F, 0x6E, 0x02, 0x00, 0x05, 0x04, 9, 9, 9, 9, 0xF7 }));
     ASSERT_TRUE (ports.waitUntilIdle());
 
-    EXPECT_EQ (infos.codes(), (std::vector<int> { 0, 0 }));
+    EXPECT_EQ (infos.codes(), (std::vector<int> { InfoCode::connected, InfoCode::connected }));
     EXPECT_EQ (manager->getModelId(), 0x504);
     EXPECT_EQ (manager->firmwareRevision[0].load(), 9);
     EXPECT_EQ (ports.getOpenInputCount(), 2) << "closed on the input thread";

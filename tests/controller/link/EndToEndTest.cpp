@@ -15,14 +15,14 @@ public:
     {
         switch (code)
         {
-            case 0: manager.postItemConfigRequest (0); break;
-            case 1: requestParam (0); break;
-            case 16: requestParam (a); break;
-            case 4: manager.postRelativeModeRequest(); break;
-            case 14: requestGlobal (-1); break;
-            case 17: requestGlobal (a); break;
-            case 18: requestCurve (a); break;
-            case 5: done = true; break;
+            case InfoCode::connected:                 manager.postItemConfigRequest (0); break;
+            case InfoCode::controllerNumbersReceived: requestParam (0); break;
+            case InfoCode::itemParameterReceived:     requestParam (a); break;
+            case InfoCode::midiChannelReceived:       manager.postRelativeModeRequest(); break;
+            case InfoCode::relativeModeReceived:      requestGlobal (-1); break;
+            case InfoCode::globalSettingReceived:     requestGlobal (a); break;
+            case InfoCode::curveSettingReceived:      requestCurve (a); break;
+            case InfoCode::octaveShiftReceived:       done = true; break;
             default: break;
         }
     }
@@ -32,9 +32,10 @@ public:
 private:
     void requestParam (int last)
     {
-        const int next = last == 2 ? 4 : last + 1; // 3 came with the controller numbers
+        // The numbers came with the controller numbers.
+        const int next = last == ItemParam::channel ? ItemParam::minLsb : last + 1;
 
-        if (next <= 6)
+        if (next <= ItemParam::last)
             manager.postItemSettingRequest (next, 0, 0);
         else
             manager.postMidiChannelRequest();
@@ -42,7 +43,8 @@ private:
 
     void requestGlobal (int last)
     {
-        static constexpr int order[] = { 5, 1, 7, 8 };
+        static constexpr int order[] = { GlobalSetting::lowerPartChannel, GlobalSetting::faderMode,
+                                         GlobalSetting::splitMode, GlobalSetting::splitPoint };
         const auto* at = std::find (std::begin (order), std::end (order), last);
         const auto* next = at == std::end (order) ? std::begin (order) : at + 1;
 
@@ -81,7 +83,9 @@ protected:
         kbd.setItem (5, { 1, 3, 100, 2, 120, 0 });
         kbd.setItem (120, { 8, 0, 60, 0, 127, 1 });
 
-        const std::pair<int, int> globals[] = { { 1, 127 }, { 2, 127 }, { 5, 3 }, { 6, 4 }, { 7, 127 }, { 8, 48 } };
+        const std::pair<int, int> globals[] = { { GlobalSetting::faderMode, 127 },   { GlobalSetting::knobRelativeMode, 127 },
+                                                { GlobalSetting::lowerPartChannel, 3 }, { GlobalSetting::midiChannel, 4 },
+                                                { GlobalSetting::splitMode, 127 },  { GlobalSetting::splitPoint, 48 } };
 
         for (const auto& [n, v] : globals)
             kbd.setGlobal (n, v);
@@ -89,7 +93,7 @@ protected:
         kbd.setCurve (4, 7);
         kbd.setCurve (1, 2);
         kbd.setCurve (3, 5);
-        kbd.setGlobal (3, 0x7E);
+        kbd.setGlobal (GlobalSetting::octaveShift, 0x7E);
 
         makeManager();
         chain = std::make_unique<ReadChain> (*manager);
@@ -101,7 +105,7 @@ protected:
     void expectModelHoldsTheKeyboardsSetup()
     {
         for (const int item : { 1, 2, 5, 48, 49, 64, 80, 112, 120 })
-            for (int p = 1; p <= 6; ++p)
+            for (int p = ItemParam::first; p <= ItemParam::last; ++p)
                 EXPECT_EQ (manager->getParamForItem (p, item), keyboard->getItemParam (p, item))
                     << "item " << item << " p " << p;
 
@@ -135,13 +139,13 @@ TEST_F (EndToEndTest, DetectsAndReadsTheKeyboardWithinTheSearch)
     EXPECT_EQ (manager->getOutputName(), "Orlune Out");
     EXPECT_EQ (manager->getInputName(), "Orlune In");
     expectModelHoldsTheKeyboardsSetup();
-    EXPECT_EQ (infos.get().back(), (Info { 5, -2, 0 }));
+    EXPECT_EQ (infos.get().back(), (Info { InfoCode::octaveShiftReceived, -2, 0 }));
 
     tick();
     EXPECT_FALSE (manager->isTimerRunning());
     EXPECT_EQ (ports.getOpenInputCount(), 0);
     const auto codes = infos.codes();
-    EXPECT_EQ (std::count (codes.begin(), codes.end(), 7), 0);
+    EXPECT_EQ (std::count (codes.begin(), codes.end(), InfoCode::detectionEndedWithoutReply), 0);
     EXPECT_TRUE (keyboard->getUnexpected().empty());
 }
 
@@ -159,20 +163,20 @@ TEST_F (EndToEndTest, ReadsASlowKeyboardAndSendsTheSetupBack)
     tick();
 
     manager->resetMappingToDefault();
-    manager->globals[6] = 9;
+    manager->globals[GlobalSetting::midiChannel] = 9;
     ASSERT_TRUE (manager->updateKeyboard (0));
 
     EXPECT_EQ (keyboard->getLastStoredMemory(), 0);
     EXPECT_EQ (keyboard->getItemCount(), 92); // its own items are among the factory ones
-    EXPECT_EQ (keyboard->getGlobal (6), 9);
+    EXPECT_EQ (keyboard->getGlobal (GlobalSetting::midiChannel), 9);
     EXPECT_EQ (keyboard->getCurve (4), 7);
 
     for (int item = 0; item < 128; ++item)
     {
-        if (manager->getParamForItem (1, item) == -1)
+        if (manager->getParamForItem (ItemParam::mode, item) == -1)
             continue;
 
-        for (int p = 1; p <= 6; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::last; ++p)
         {
             // The LEDs' number -1 fits no data byte and is not sent: the keyboard keeps its own.
             const bool led = item >= 99 && item <= 106;
@@ -206,14 +210,14 @@ TEST_F (EndToEndTest, SendsALoadedFileWithValuesOutsideADataByteAsFarAsTheyFit)
     ASSERT_TRUE (manager->updateKeyboard (0));
 
     // Item 5 keeps the keyboard's own values where the file's do not fit.
-    EXPECT_EQ (keyboard->getItemParam (1, 5), 1);
-    EXPECT_EQ (keyboard->getItemParam (2, 5), 9);
-    EXPECT_EQ (keyboard->getItemParam (3, 5), 100);
-    EXPECT_EQ (keyboard->getItemParam (4, 5), 2);
-    EXPECT_EQ (keyboard->getItemParam (5, 5), 100);
-    EXPECT_EQ (keyboard->getItemParam (6, 5), 1);
-    EXPECT_EQ (keyboard->getItemParam (1, 130), -1);
-    EXPECT_EQ (keyboard->getGlobal (6), 4);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::mode, 5), 1);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::channel, 5), 9);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::number, 5), 100);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::minLsb, 5), 2);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::maxMsb, 5), 100);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::option, 5), 1);
+    EXPECT_EQ (keyboard->getItemParam (ItemParam::mode, 130), -1);
+    EXPECT_EQ (keyboard->getGlobal (GlobalSetting::midiChannel), 4);
     EXPECT_EQ (keyboard->getCurve (4), 9);
     EXPECT_EQ (keyboard->getCurve (1), 2);
     expectOnlyCleanSysExEndingWithTheStore();

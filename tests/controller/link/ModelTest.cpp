@@ -75,9 +75,9 @@ protected:
 TEST_F (ModelTest, FactoryResetGivesTheFactorySetupAndNothingElse)
 {
     // Disturb the model first: the reset must also drop entries it does not set.
-    manager->setParamForItem (1, 65, 4);
-    manager->setParamForItem (3, 1, 99);
-    manager->setParamForItem (6, 200, 1);
+    manager->setParamForItem (ItemParam::mode, 65, 4);
+    manager->setParamForItem (ItemParam::number, 1, 99);
+    manager->setParamForItem (ItemParam::option, 200, 1);
     manager->resetMappingToDefault();
 
     std::set<int> expectedItems;
@@ -91,8 +91,8 @@ TEST_F (ModelTest, FactoryResetGivesTheFactorySetupAndNothingElse)
 
             const int expected[] = { group.mode, group.chan, number, group.minLsb, group.maxMsb, group.option };
 
-            for (int p = 1; p <= 6; ++p)
-                EXPECT_EQ (manager->getParamForItem (p, item), expected[p - 1]) << "parameter " << p;
+            for (int p = ItemParam::first; p <= ItemParam::last; ++p)
+                EXPECT_EQ (manager->getParamForItem (p, item), expected[p - ItemParam::first]) << "parameter " << p;
         }
     }
 
@@ -103,7 +103,7 @@ TEST_F (ModelTest, FactoryResetGivesTheFactorySetupAndNothingElse)
         if (expectedItems.count (item) != 0)
             continue;
 
-        for (int p = 1; p <= 6; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::last; ++p)
             EXPECT_EQ (manager->getParamForItem (p, item), -1) << "item " << item << " parameter " << p;
     }
 }
@@ -111,7 +111,7 @@ TEST_F (ModelTest, FactoryResetGivesTheFactorySetupAndNothingElse)
 TEST_F (ModelTest, FactoryResetClearsTheRevisionButKeepsModelGlobalsAndCurves)
 {
     manager->setDevicesEx ("a", "b", 0x504);
-    manager->globals[5] = 3;
+    manager->globals[GlobalSetting::lowerPartChannel] = 3;
     manager->handleMidiMessage ("a", bytes ({ 0xF0, 0x00, 0x3F, 0x6E, 0x7F, 0x42, 0x02, 0x00, 0x41, 0x04, 0x0A, 0xF7 }));
 
     for (auto& b : manager->firmwareRevision)
@@ -123,18 +123,18 @@ TEST_F (ModelTest, FactoryResetClearsTheRevisionButKeepsModelGlobalsAndCurves)
         EXPECT_EQ (b.load(), 0);
 
     EXPECT_EQ (manager->getModelId(), 0x504);
-    EXPECT_EQ (manager->globals[5].load(), 3);
+    EXPECT_EQ (manager->globals[GlobalSetting::lowerPartChannel].load(), 3);
     EXPECT_EQ (manager->getCurve (4), 10);
 }
 
 TEST_F (ModelTest, SetParamCreatesAndReplacesEntries)
 {
-    manager->setParamForItem (4, 65, 12);
-    EXPECT_EQ (manager->getParamForItem (4, 65), 12);
-    EXPECT_EQ (manager->getParamForItem (1, 65), -1);
+    manager->setParamForItem (ItemParam::minLsb, 65, 12);
+    EXPECT_EQ (manager->getParamForItem (ItemParam::minLsb, 65), 12);
+    EXPECT_EQ (manager->getParamForItem (ItemParam::mode, 65), -1);
 
-    manager->setParamForItem (2, 80, 3);
-    EXPECT_EQ (manager->getParamForItem (2, 80), 3);
+    manager->setParamForItem (ItemParam::channel, 80, 3);
+    EXPECT_EQ (manager->getParamForItem (ItemParam::channel, 80), 3);
 }
 
 TEST_F (ModelTest, ValidItemsAreTheKeyboardsReplyItems)
@@ -178,10 +178,11 @@ TEST_F (ModelTest, ControlChangesUseTheMapUntilItIsRebuilt)
     connectByHand();
 
     controlChange (74, 1); // builds the map on first use
-    manager->setParamForItem (3, 1, 100);
+    manager->setParamForItem (ItemParam::number, 1, 100);
     controlChange (100, 2);
     manager->reverseItemArray();
     controlChange (100, 3);
 
-    EXPECT_EQ (infos.get(), (std::vector<Info> { { 0, 0, 0 }, { 2, 1, 1 }, { 2, 1, 3 } }));
+    EXPECT_EQ (infos.get(), (std::vector<Info> { { InfoCode::connected, 0, 0 }, { InfoCode::controlMoved, 1, 1 },
+                                                { InfoCode::controlMoved, 1, 3 } }));
 }

@@ -32,12 +32,17 @@ const SenderCase kSenders[] = {
     { "relative mode request", [] (ZelManager49& m) { return m.postRelativeModeRequest(); }, sysex ({ 0x01, 0x00, 0x40, 0x02 }) },
     { "curve", [] (ZelManager49& m) { return m.postCurveSetting (4, 10); }, sysex ({ 0x02, 0x00, 0x41, 0x04, 0x0A }) },
     { "curve request", [] (ZelManager49& m) { return m.postCurveSettingRequest (1); }, sysex ({ 0x01, 0x00, 0x41, 0x01 }) },
-    { "global", [] (ZelManager49& m) { return m.postGlobalSetting (5, 9); }, sysex ({ 0x02, 0x00, 0x40, 0x05, 0x09 }) },
-    { "global request", [] (ZelManager49& m) { return m.postGlobalSettingRequest (8); }, sysex ({ 0x01, 0x00, 0x40, 0x08 }) },
+    { "global", [] (ZelManager49& m) { return m.postGlobalSetting (GlobalSetting::lowerPartChannel, 9); },
+      sysex ({ 0x02, 0x00, 0x40, 0x05, 0x09 }) },
+    { "global request", [] (ZelManager49& m) { return m.postGlobalSettingRequest (GlobalSetting::splitPoint); },
+      sysex ({ 0x01, 0x00, 0x40, 0x08 }) },
     { "MIDI channel request", [] (ZelManager49& m) { return m.postMidiChannelRequest(); }, sysex ({ 0x01, 0x00, 0x40, 0x06 }) },
-    { "item parameter", [] (ZelManager49& m) { return m.postItemParamSet (3, 48, 7); }, sysex ({ 0x02, 0x00, 0x03, 0x30, 0x07 }) },
-    { "item setting", [] (ZelManager49& m) { return m.postItemSetting (2, 1, 65, 5); }, sysex ({ 0x02, 0x05, 0x02, 0x01, 0x41 }) },
-    { "item setting request", [] (ZelManager49& m) { return m.postItemSettingRequest (4, 0, 1); }, sysex ({ 0x01, 0x01, 0x04, 0x00 }) },
+    { "item parameter", [] (ZelManager49& m) { return m.postItemParamSet (ItemParam::number, 48, 7); },
+      sysex ({ 0x02, 0x00, 0x03, 0x30, 0x07 }) },
+    { "item setting", [] (ZelManager49& m) { return m.postItemSetting (ItemParam::channel, 1, 65, 5); },
+      sysex ({ 0x02, 0x05, 0x02, 0x01, 0x41 }) },
+    { "item setting request", [] (ZelManager49& m) { return m.postItemSettingRequest (ItemParam::minLsb, 0, 1); },
+      sysex ({ 0x01, 0x01, 0x04, 0x00 }) },
     { "level value", [] (ZelManager49& m) { return m.postItemValue (48, 64); }, sysex ({ 0x02, 0x00, 0x00, 0x30, 0x40 }) },
     { "knob value", [] (ZelManager49& m) { return m.postItemValue (10, 64); }, sysex ({ 0x02, 0x00, 0x00, 0x0A, 0x40 }) },
     { "item value request", [] (ZelManager49& m) { return m.postItemValueRequest (5); }, sysex ({ 0x01, 0x00, 0x00, 0x05 }) },
@@ -55,16 +60,16 @@ const std::pair<const char*, std::function<bool (ZelManager49&)>> kOutOfRangeSen
     { "curve value -8", [] (ZelManager49& m) { return m.postCurveSetting (3, -8); } },
     { "curve number 255", [] (ZelManager49& m) { return m.postCurveSetting (255, 1); } },
     { "curve request 128", [] (ZelManager49& m) { return m.postCurveSettingRequest (128); } },
-    { "global value 300", [] (ZelManager49& m) { return m.postGlobalSetting (6, 300); } },
+    { "global value 300", [] (ZelManager49& m) { return m.postGlobalSetting (GlobalSetting::midiChannel, 300); } },
     { "global number -1", [] (ZelManager49& m) { return m.postGlobalSetting (-1, 1); } },
     { "global request 200", [] (ZelManager49& m) { return m.postGlobalSettingRequest (200); } },
-    { "item parameter value -1", [] (ZelManager49& m) { return m.postItemParamSet (3, 99, -1); } },
-    { "item parameter of item 200", [] (ZelManager49& m) { return m.postItemParamSet (1, 200, 1); } },
+    { "item parameter value -1", [] (ZelManager49& m) { return m.postItemParamSet (ItemParam::number, 99, -1); } },
+    { "item parameter of item 200", [] (ZelManager49& m) { return m.postItemParamSet (ItemParam::mode, 200, 1); } },
     { "item parameter number 128", [] (ZelManager49& m) { return m.postItemParamSet (128, 1, 1); } },
-    { "item setting value 200", [] (ZelManager49& m) { return m.postItemSetting (1, 5, 200, 0); } },
-    { "item setting sub byte 0x80", [] (ZelManager49& m) { return m.postItemSetting (2, 1, 65, 0x80); } },
-    { "item setting request of item -1", [] (ZelManager49& m) { return m.postItemSettingRequest (3, -1, 0); } },
-    { "item setting request sub byte 255", [] (ZelManager49& m) { return m.postItemSettingRequest (3, 0, 255); } },
+    { "item setting value 200", [] (ZelManager49& m) { return m.postItemSetting (ItemParam::mode, 5, 200, 0); } },
+    { "item setting sub byte 0x80", [] (ZelManager49& m) { return m.postItemSetting (ItemParam::channel, 1, 65, 0x80); } },
+    { "item setting request of item -1", [] (ZelManager49& m) { return m.postItemSettingRequest (ItemParam::number, -1, 0); } },
+    { "item setting request sub byte 255", [] (ZelManager49& m) { return m.postItemSettingRequest (ItemParam::number, 0, 255); } },
     { "item value 128", [] (ZelManager49& m) { return m.postItemValue (48, 128); } },
     { "item value of item -1", [] (ZelManager49& m) { return m.postItemValue (-1, 5); } },
     { "item value request 255", [] (ZelManager49& m) { return m.postItemValueRequest (255); } },
@@ -166,8 +171,8 @@ TEST_F (SendersTest, RawMessagesGoOutPaced)
 TEST_F (SendersTest, UpdateKeyboardSendsTheWholeFactorySetupThenStores)
 {
     connect();
-    manager->globals[6] = 3;
-    manager->globals[5] = 4; // not sent
+    manager->globals[GlobalSetting::midiChannel] = 3;
+    manager->globals[GlobalSetting::lowerPartChannel] = 4; // not sent
     manager->handleMidiMessage ("In", bytes ({ 0xF0, 0x00, 0x3F, 0x6E, 0x7F, 0x42, 0x02, 0x00, 0x41, 0x04, 0x0B, 0xF7 }));
 
     EXPECT_TRUE (manager->updateKeyboard (0));
@@ -177,7 +182,7 @@ TEST_F (SendersTest, UpdateKeyboardSendsTheWholeFactorySetupThenStores)
     std::vector<std::vector<int>> itemMessages;
 
     for (int item = 0; item < 128; ++item)
-        for (int p = 1; p <= 6; ++p)
+        for (int p = ItemParam::first; p <= ItemParam::last; ++p)
             if (const int value = manager->getParamForItem (p, item); item != 65 && value >= 0 && value <= 127)
                 itemMessages.push_back (sysex ({ 0x02, 0x00, p, item, value }));
 
@@ -239,9 +244,9 @@ TEST_F (SendersTest, UpdateKeyboardSkipsWhatADataByteCannotCarryAndStillStores)
 TEST_F (SendersTest, UpdateKeyboardPacesEveryParameterNumberButNotASkippedOne)
 {
     connect();
-    manager->setParamForItem (1, 70, 1);
-    manager->setParamForItem (3, 70, 5);
-    manager->setParamForItem (4, 70, 300); // skipped, and its pause with it
+    manager->setParamForItem (ItemParam::mode, 70, 1);
+    manager->setParamForItem (ItemParam::number, 70, 5);
+    manager->setParamForItem (ItemParam::minLsb, 70, 300); // skipped, and its pause with it
 
     manager->updateKeyboard (0);
 
@@ -350,7 +355,7 @@ protected:
 
 TEST_F (QueryTest, AnsweredQueryReturnsTheValue)
 {
-    EXPECT_EQ (manager->queryItemParamValue (3, 7, 0), 33);
+    EXPECT_EQ (manager->queryItemParamValue (ItemParam::number, 7, 0), 33);
     EXPECT_EQ (bytesOf (keyboard->getReceived().back().message), sysex ({ 0x01, 0x00, 0x03, 0x07 }));
     EXPECT_EQ (sleeps(), 0);
     EXPECT_TRUE (keyboard->getUnexpected().empty());
@@ -359,21 +364,21 @@ TEST_F (QueryTest, AnsweredQueryReturnsTheValue)
 TEST_F (QueryTest, LateReplyIsWaitedFor)
 {
     keyboard->setReplyDelayMs (120);
-    EXPECT_EQ (manager->queryItemParamValue (5, 7, 0), 5);
+    EXPECT_EQ (manager->queryItemParamValue (ItemParam::maxMsb, 7, 0), 5);
     EXPECT_EQ (sleeps(), 3);
 }
 
 TEST_F (QueryTest, WithoutReplyTheQueryGivesUpAfterTwentyWaits)
 {
     keyboard->setSilent (true);
-    EXPECT_EQ (manager->queryItemParamValue (3, 7, 0), -1);
+    EXPECT_EQ (manager->queryItemParamValue (ItemParam::number, 7, 0), -1);
     EXPECT_EQ (sleeps(), 20);
 }
 
 TEST_F (QueryTest, ReplyDuringTheLastWaitIsNotUsed)
 {
     keyboard->setReplyDelayMs (1000);
-    EXPECT_EQ (manager->queryItemParamValue (3, 7, 0), -1);
+    EXPECT_EQ (manager->queryItemParamValue (ItemParam::number, 7, 0), -1);
     EXPECT_EQ (sleeps(), 20);
 }
 
@@ -381,7 +386,7 @@ TEST_F (QueryTest, AnyOtherMessageSettlesTheQueryEmpty)
 {
     keyboard->setSilent (true);
     keyboard->play (juce::MidiMessage::controllerEvent (1, 74, 1), 120);
-    EXPECT_EQ (manager->queryItemParamValue (3, 7, 0), -1);
+    EXPECT_EQ (manager->queryItemParamValue (ItemParam::number, 7, 0), -1);
     EXPECT_EQ (sleeps(), 3);
 }
 
@@ -389,6 +394,6 @@ TEST_F (QueryTest, ReplyForAnotherItemSettlesTheQueryEmpty)
 {
     keyboard->setItem (8, { 1, 2, 44, 4, 5, 6 });
     keyboard->setReplyDelayMs (60);
-    manager->postItemSettingRequest (3, 8, 0); // its reply comes first
-    EXPECT_EQ (manager->queryItemParamValue (3, 7, 0), -1);
+    manager->postItemSettingRequest (ItemParam::number, 8, 0); // its reply comes first
+    EXPECT_EQ (manager->queryItemParamValue (ItemParam::number, 7, 0), -1);
 }

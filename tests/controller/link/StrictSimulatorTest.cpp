@@ -52,12 +52,12 @@ TEST_F (StrictSimulatorTest, KeyboardTakesOnlyCleanSysExAndThePortsRecordTheRest
         if (! c.clean)
         {
             EXPECT_EQ (ports.getProtocolErrors().back(), "Orlune Out: " + juce::String::toHexString (c.message.getRawData(), c.message.getRawDataSize()).toStdString());
-            EXPECT_EQ (keyboard.getItemParam (1, 5), 1);
-            EXPECT_EQ (keyboard.getItemParam (1, 200), -1);
+            EXPECT_EQ (keyboard.getItemParam (ItemParam::mode, 5), 1);
+            EXPECT_EQ (keyboard.getItemParam (ItemParam::mode, 200), -1);
         }
     }
 
-    EXPECT_EQ (keyboard.getItemParam (1, 5), 1);
+    EXPECT_EQ (keyboard.getItemParam (ItemParam::mode, 5), 1);
     EXPECT_EQ (keyboard.getLastStoredMemory(), 0);
 }
 
