@@ -7,13 +7,13 @@ void KbdSettingComponent49::buttonClicked (juce::Button* b)
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        panelSetup::sendToKeyboard (manager);
+        panelSetup::sendToKeyboard (manager, dialogs);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        panelSetup::saveSettingsFile (manager, "*.vuk49");
+        panelSetup::saveSettingsFile (manager, dialogs, "*.vuk49");
     else if (b == chartButton.get())
-        panelSetup::saveChartFile (manager);
+        panelSetup::saveChartFile (manager, dialogs);
 }
 
 void KbdSettingComponent49::restoreDefaults()
@@ -27,6 +27,6 @@ void KbdSettingComponent49::restoreDefaults()
 
 void KbdSettingComponent49::loadFile()
 {
-    if (panelSetup::loadFile (manager, "*.vuk49"))
+    if (panelSetup::loadFile (manager, dialogs, "*.vuk49"))
         triggerAsyncUpdate();
 }

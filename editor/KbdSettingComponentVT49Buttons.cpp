@@ -8,15 +8,15 @@ void KbdSettingComponentVT49::buttonClicked (juce::Button* b)
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        panelSetup::sendToKeyboard (manager);
+        panelSetup::sendToKeyboard (manager, dialogs);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        panelSetup::saveSettingsFile (manager, "*.vt49");
+        panelSetup::saveSettingsFile (manager, dialogs, "*.vt49");
     else if (b == chartButton.get())
-        panelSetup::saveChartFile (manager);
+        panelSetup::saveChartFile (manager, dialogs);
     else if (b == fwButton.get())
-        UpdaterRunner::Burn (manager, juce::File());
+        UpdaterRunner::Burn (manager, juce::File(), dialogs);
 }
 
 void KbdSettingComponentVT49::restoreDefaults()
@@ -30,6 +30,6 @@ void KbdSettingComponentVT49::restoreDefaults()
 
 void KbdSettingComponentVT49::loadFile()
 {
-    if (panelSetup::loadFile (manager, "*.vt49"))
+    if (panelSetup::loadFile (manager, dialogs, "*.vt49"))
         triggerAsyncUpdate();
 }

@@ -33,7 +33,7 @@ void KbdSettingComponentVT49::handleAsyncUpdate()
     if (manager.connected)
         updateGlobalUI();
     else
-        panelSetup::showKeyboardNotDetected();
+        panelSetup::showKeyboardNotDetected (dialogs);
 }
 
 void KbdSettingComponentVT49::updateGlobalUI()

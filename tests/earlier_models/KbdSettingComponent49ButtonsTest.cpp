@@ -79,9 +79,9 @@ TEST (Panel49Buttons, DefaultsWithNoControlPickedSetTheGlobalsAndLeaveTheParamet
 TEST (Panel49Buttons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 {
     RecordingDialogs dialogs;
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
     rig.keyboard.clearReceived();
 
     click (*rig.panel, ui49::sendButton);
@@ -96,7 +96,7 @@ TEST (Panel49Buttons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 TEST (Panel49Buttons, SendDeliversTheWholeSetupAndTheStoreRequest)
 {
     RecordingDialogs dialogs;
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     ASSERT_TRUE (rig.readKeyboard());
     auto& panel = *rig.panel;
     auto& manager = panel.getManager();
@@ -138,7 +138,7 @@ TEST (Panel49Buttons, SendAfterDefaultsOrAFileOutsideADataByteDeliversOnlyCleanS
     {
         SCOPED_TRACE (loadFile ? "loaded file" : "defaults");
         RecordingDialogs dialogs;
-        EarlierKeyboardRig rig;
+        EarlierKeyboardRig rig { dialogs };
         ASSERT_TRUE (rig.readKeyboard());
 
         if (loadFile)
@@ -199,7 +199,7 @@ TEST (Panel49Buttons, SaveAndChartGiveTheFileItsExtension)
         SCOPED_TRACE (row.chosen);
         TempFolder temp;
         RecordingDialogs dialogs;
-        EarlierNoPortsRig rig;
+        EarlierNoPortsRig rig { dialogs };
         dialogs.fileAnswers.push_back (temp.folder.getChildFile (row.chosen));
 
         click (rig.panel, row.button);
@@ -231,7 +231,7 @@ TEST (Panel49Buttons, AnExistingFileThatTheNewExtensionNamesIsReplacedOnlyWhenCo
         ASSERT_TRUE (existing.replaceWithText ("earlier settings"));
 
         RecordingDialogs dialogs;
-        EarlierNoPortsRig rig;
+        EarlierNoPortsRig rig { dialogs };
         dialogs.answerOk = confirmed;
         dialogs.fileAnswers.push_back (temp.folder.getChildFile ("setup.txt"));
 
@@ -252,13 +252,13 @@ TEST (Panel49Buttons, SavedSettingsLoadIntoAnotherPanelAndTheBoxTellsThatNoKeybo
     RecordingDialogs dialogs;
     const auto file = temp.folder.getChildFile ("mine.vuk49");
 
-    EarlierNoPortsRig first;
+    EarlierNoPortsRig first { dialogs };
     first.panel.getManager().setParamForItem (1, 0x4F, 4);
     first.panel.getManager().globals[8] = 50;
     dialogs.fileAnswers.push_back (file);
     click (first.panel, ui49::saveButton);
 
-    EarlierNoPortsRig second;
+    EarlierNoPortsRig second { dialogs };
     combo (second.panel, ui49::lowerChannelCombo).setSelectedItemIndex (2, juce::sendNotification);
     flushMessages();
     dialogs.fileAnswers.push_back (file);
@@ -287,12 +287,12 @@ TEST (Panel49Buttons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
     RecordingDialogs dialogs;
     const auto file = temp.folder.getChildFile ("mine.vuk49");
 
-    EarlierNoPortsRig source;
+    EarlierNoPortsRig source { dialogs };
     source.panel.getManager().globals[6] = 11;
     dialogs.fileAnswers.push_back (file);
     click (source.panel, ui49::saveButton);
 
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     ASSERT_TRUE (rig.readKeyboard());
     dialogs.fileAnswers.push_back (file);
     click (*rig.panel, ui49::loadButton);
@@ -304,7 +304,7 @@ TEST (Panel49Buttons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
 TEST (Panel49Buttons, CancelledChoosersChangeNothing)
 {
     RecordingDialogs dialogs;
-    EarlierNoPortsRig rig;
+    EarlierNoPortsRig rig { dialogs };
     rig.panel.getManager().setParamForItem (1, 0x4F, 4);
 
     for (WidgetMember button : { ui49::saveButton, ui49::loadButton, ui49::chartButton })
@@ -344,7 +344,7 @@ TEST (Panel49Buttons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
     {
         SCOPED_TRACE (row.message);
         RecordingDialogs dialogs;
-        EarlierNoPortsRig rig;
+        EarlierNoPortsRig rig { dialogs };
         auto& manager = rig.panel.getManager();
         manager.setParamForItem (1, 0x4F, 4);
         manager.globals[8] = 50;
