@@ -4,8 +4,9 @@
 
 /** The program's modal boxes and file choosers, behind one seam.
 
-    The application uses the framework's modal dialogs; a test installs its own
-    Dialogs with Dialogs::ScopedOverride to answer them and to see what was shown.
+    Whoever shows a box is handed the Dialogs to use: the application passes
+    the framework's modal dialogs, a test its own, which answer them and keep
+    what was shown.
 */
 class Dialogs
 {
@@ -35,18 +36,6 @@ public:
                                             const juce::String& patterns,
                                             bool warnAboutOverwriting) = 0;
 
-    /** The dialogs in use: the framework's, unless a test overrides them. */
-    static Dialogs& get();
-
-    /** Installs other dialogs for the lifetime of this object. */
-    class ScopedOverride
-    {
-    public:
-        explicit ScopedOverride (Dialogs& replacement);
-        ~ScopedOverride();
-
-    private:
-        Dialogs* previous;
-        JUCE_DECLARE_NON_COPYABLE (ScopedOverride)
-    };
+    /** The framework's modal dialogs, which the application uses. */
+    static Dialogs& framework();
 };

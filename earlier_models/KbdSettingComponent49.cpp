@@ -72,12 +72,12 @@ void KbdSettingComponent49::forEachWidget (Fn&& fn)
 }
 
 KbdSettingComponent49::KbdSettingComponent49()
-    : KbdSettingComponent49 (MidiPorts::platform(), Clock::system())
+    : KbdSettingComponent49 (MidiPorts::platform(), Clock::system(), Dialogs::framework())
 {
 }
 
-KbdSettingComponent49::KbdSettingComponent49 (MidiPorts& ports, Clock& clock)
-    : manager (nullptr, ports, clock)
+KbdSettingComponent49::KbdSettingComponent49 (MidiPorts& ports, Clock& clock, Dialogs& d)
+    : dialogs (d), manager (nullptr, ports, clock)
 {
     PanelWidgets::build (*this, PanelWidgets::ownerOf (*this), [this] (auto&& fn) { forEachWidget (fn); });
 

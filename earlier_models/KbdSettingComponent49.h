@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "KbdCtrlDescriptor.h"
 #include "PanelModelBoxes.h"
 #include "VUK49CtrlPickerComponent.h"
@@ -29,11 +30,12 @@ class KbdSettingComponent49 : public juce::Component,
                               public juce::Button::Listener
 {
 public:
-    /** A panel on the platform's MIDI ports and clock. */
+    /** A panel on the platform's MIDI ports and clock and the framework's dialogs. */
     KbdSettingComponent49();
 
-    /** A panel on the given MIDI ports and clock; it starts detection at once. */
-    KbdSettingComponent49 (MidiPorts& ports, Clock& clock);
+    /** A panel on the given MIDI ports and clock, asking and telling the user
+        through `dialogs`; it starts detection at once. */
+    KbdSettingComponent49 (MidiPorts& ports, Clock& clock, Dialogs& dialogs);
 
     ~KbdSettingComponent49() override;
 
@@ -103,6 +105,7 @@ private:
 
     std::map<short, KbdCtrlDescriptor> descriptors;
     int currentItem = -1;
+    Dialogs& dialogs; // not owned
 
     // Declared before the manager, so that it still exists while the manager's
     // destructor waits for a MIDI callback that may read it.

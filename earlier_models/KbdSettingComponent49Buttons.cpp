@@ -7,13 +7,13 @@ void KbdSettingComponent49::buttonClicked (juce::Button* b)
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        PanelSetupActions::sendToKeyboard (manager);
+        PanelSetupActions::sendToKeyboard (manager, dialogs);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        PanelSetupActions::saveSettingsFile (manager, "*.vuk49");
+        PanelSetupActions::saveSettingsFile (manager, dialogs, "*.vuk49");
     else if (b == chartButton.get())
-        PanelSetupActions::saveChartFile (manager);
+        PanelSetupActions::saveChartFile (manager, dialogs);
 }
 
 void KbdSettingComponent49::restoreDefaults()
@@ -27,6 +27,6 @@ void KbdSettingComponent49::restoreDefaults()
 
 void KbdSettingComponent49::loadFile()
 {
-    if (PanelSetupActions::loadFile (manager, "*.vuk49"))
+    if (PanelSetupActions::loadFile (manager, dialogs, "*.vuk49"))
         triggerAsyncUpdate();
 }

@@ -24,7 +24,7 @@ void KbdSettingComponent49::handleAsyncUpdate()
     if (manager.connected)
         showGlobals();
     else
-        PanelSetupActions::showKeyboardNotDetected();
+        PanelSetupActions::showKeyboardNotDetected (dialogs);
 }
 
 void KbdSettingComponent49::showGlobals()

@@ -76,12 +76,12 @@ void KbdSettingComponentVT49::forEachWidget (Fn&& fn)
 }
 
 KbdSettingComponentVT49::KbdSettingComponentVT49()
-    : KbdSettingComponentVT49 (MidiPorts::platform(), Clock::system())
+    : KbdSettingComponentVT49 (MidiPorts::platform(), Clock::system(), Dialogs::framework())
 {
 }
 
-KbdSettingComponentVT49::KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock)
-    : manager (nullptr, ports, clock)
+KbdSettingComponentVT49::KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock, Dialogs& d)
+    : dialogs (d), manager (nullptr, ports, clock)
 {
     PanelWidgets::build (*this, PanelWidgets::ownerOf (*this), [this] (auto&& fn) { forEachWidget (fn); });
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "KbdCtrlDescriptor.h"
 #include "PanelModelBoxes.h"
 #include "VT49CtrlPickerComponent.h"
@@ -29,11 +30,12 @@ class KbdSettingComponentVT49 : public juce::Component,
                                 public juce::Button::Listener
 {
 public:
-    /** The application's panel, on the platform's MIDI ports and clock. */
+    /** The application's panel, on the platform's MIDI ports and clock and the framework's dialogs. */
     KbdSettingComponentVT49();
 
-    /** A panel on the given MIDI ports and clock; it starts detection at once. */
-    KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock);
+    /** A panel on the given MIDI ports and clock, asking and telling the user
+        through `dialogs`; it starts detection at once. */
+    KbdSettingComponentVT49 (MidiPorts& ports, Clock& clock, Dialogs& dialogs);
 
     ~KbdSettingComponentVT49() override;
 
@@ -104,6 +106,7 @@ private:
 
     std::map<short, KbdCtrlDescriptor> descriptors;
     int currentItem = -1;
+    Dialogs& dialogs; // not owned
 
     // Declared before the manager, so that it still exists while the manager's
     // destructor waits for a MIDI callback that may read it.

@@ -8,15 +8,15 @@ void KbdSettingComponentVT49::buttonClicked (juce::Button* b)
     if (b == defaultButton.get())
         restoreDefaults();
     else if (b == sendButton.get())
-        PanelSetupActions::sendToKeyboard (manager);
+        PanelSetupActions::sendToKeyboard (manager, dialogs);
     else if (b == loadButton.get())
         loadFile();
     else if (b == saveButton.get())
-        PanelSetupActions::saveSettingsFile (manager, "*.vt49");
+        PanelSetupActions::saveSettingsFile (manager, dialogs, "*.vt49");
     else if (b == chartButton.get())
-        PanelSetupActions::saveChartFile (manager);
+        PanelSetupActions::saveChartFile (manager, dialogs);
     else if (b == fwButton.get())
-        UpdaterRunner::Burn (manager, juce::File());
+        UpdaterRunner::Burn (manager, juce::File(), dialogs);
 }
 
 void KbdSettingComponentVT49::restoreDefaults()
@@ -30,6 +30,6 @@ void KbdSettingComponentVT49::restoreDefaults()
 
 void KbdSettingComponentVT49::loadFile()
 {
-    if (PanelSetupActions::loadFile (manager, "*.vt49"))
+    if (PanelSetupActions::loadFile (manager, dialogs, "*.vt49"))
         triggerAsyncUpdate();
 }

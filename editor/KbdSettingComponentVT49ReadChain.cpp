@@ -33,7 +33,7 @@ void KbdSettingComponentVT49::handleAsyncUpdate()
     if (manager.connected)
         updateGlobalUI();
     else
-        PanelSetupActions::showKeyboardNotDetected();
+        PanelSetupActions::showKeyboardNotDetected (dialogs);
 }
 
 void KbdSettingComponentVT49::updateGlobalUI()

@@ -1,7 +1,5 @@
 #include "PanelSetupActions.h"
 
-#include "Dialogs.h"
-
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace PanelSetupActions
@@ -13,17 +11,17 @@ juce::File documentsFolder()
     return juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);
 }
 
-void showFileProblem (const juce::String& text)
+void showFileProblem (Dialogs& dialogs, const juce::String& text)
 {
-    Dialogs::get().showMessageBox (juce::MessageBoxIconType::WarningIcon, "File Problem", text);
+    dialogs.showMessageBox (juce::MessageBoxIconType::WarningIcon, "File Problem", text);
 }
 
 // Asks where to save, gives the file the pattern's extension and writes it
 // with `write`, showing `failureText` if that fails.
-void saveFile (ZelManager49& manager, const juce::String& title, const juce::String& pattern,
+void saveFile (ZelManager49& manager, Dialogs& dialogs, const juce::String& title, const juce::String& pattern,
                bool (ZelManager49::*write) (juce::File&) const, const juce::String& failureText)
 {
-    const auto chosen = Dialogs::get().browseForFileToSave (title, documentsFolder(), pattern, true);
+    const auto chosen = dialogs.browseForFileToSave (title, documentsFolder(), pattern, true);
 
     if (chosen == juce::File())
         return;
@@ -32,14 +30,14 @@ void saveFile (ZelManager49& manager, const juce::String& title, const juce::Str
 
     // The chooser warned about the name chosen; a new extension can make it another, existing file.
     if (file != chosen && file.exists()
-        && ! Dialogs::get().showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
-                                             "There's already a file called: " + file.getFullPathName()
-                                                 + "\n\nAre you sure you want to overwrite it?",
-                                             "Overwrite", "Cancel"))
+        && ! dialogs.showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
+                                      "There's already a file called: " + file.getFullPathName()
+                                          + "\n\nAre you sure you want to overwrite it?",
+                                      "Overwrite", "Cancel"))
         return;
 
     if (! (manager.*write) (file))
-        showFileProblem (failureText);
+        showFileProblem (dialogs, failureText);
 }
 } // namespace
 
@@ -62,12 +60,12 @@ void restoreDefaults (ZelManager49& manager)
         manager.globals[global.index] = (juce::int16) global.value;
 }
 
-void sendToKeyboard (ZelManager49& manager)
+void sendToKeyboard (ZelManager49& manager, Dialogs& dialogs)
 {
     if (! manager.connected)
     {
-        Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
-                                       "The keyboard has not been detected, so it can't be set.");
+        dialogs.showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
+                                "The keyboard has not been detected, so it can't be set.");
         return;
     }
 
@@ -77,38 +75,39 @@ void sendToKeyboard (ZelManager49& manager)
     juce::MouseCursor::hideWaitCursor();
 }
 
-bool loadFile (ZelManager49& manager, const juce::String& pattern)
+bool loadFile (ZelManager49& manager, Dialogs& dialogs, const juce::String& pattern)
 {
-    auto file = Dialogs::get().browseForFileToOpen ("Please select the settings file you want to load...",
-                                                    documentsFolder(), pattern);
+    auto file = dialogs.browseForFileToOpen ("Please select the settings file you want to load...",
+                                             documentsFolder(), pattern);
 
     if (file == juce::File())
         return false;
 
     if (! manager.loadSettings (file))
     {
-        showFileProblem ("The settings file can't be read, so nothing has been loaded.");
+        showFileProblem (dialogs, "The settings file can't be read, so nothing has been loaded.");
         return false;
     }
 
     return true;
 }
 
-void saveSettingsFile (ZelManager49& manager, const juce::String& pattern)
+void saveSettingsFile (ZelManager49& manager, Dialogs& dialogs, const juce::String& pattern)
 {
-    saveFile (manager, "Please select the settings file where to save...", pattern, &ZelManager49::saveSettings,
+    saveFile (manager, dialogs, "Please select the settings file where to save...", pattern,
+              &ZelManager49::saveSettings,
               "The settings file can't be written. Please choose another place and try again.");
 }
 
-void saveChartFile (ZelManager49& manager)
+void saveChartFile (ZelManager49& manager, Dialogs& dialogs)
 {
-    saveFile (manager, "Please select the chart file...", "*.html", &ZelManager49::generateChart,
+    saveFile (manager, dialogs, "Please select the chart file...", "*.html", &ZelManager49::generateChart,
               "The chart file can't be written. Please choose another place and try again.");
 }
 
-void showKeyboardNotDetected()
+void showKeyboardNotDetected (Dialogs& dialogs)
 {
-    Dialogs::get().showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
-                                   "The keyboard has not been detected. Please correct the problem and try again.");
+    dialogs.showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
+                            "The keyboard has not been detected. Please correct the problem and try again.");
 }
 } // namespace PanelSetupActions

@@ -1,15 +1,14 @@
 #include "UpdaterRunner.h"
 
-#include "Dialogs.h"
 #include "MarvossFWUpdater.h"
 
 namespace
 {
 const char* const kLoaderPort = "USB MIDI Device";
 
-void ShowError (const char* text)
+void ShowError (Dialogs& dialogs, const char* text)
 {
-    Dialogs::get().showMessageBox (juce::MessageBoxIconType::WarningIcon, "Firmware Update Error", text);
+    dialogs.showMessageBox (juce::MessageBoxIconType::WarningIcon, "Firmware Update Error", text);
 }
 } // namespace
 
@@ -46,8 +45,12 @@ void UpdaterRunner::watchCancelButton()
 
 void UpdaterRunner::Burn (ZelManager49& manager, juce::File file)
 {
+    Burn (manager, file, Dialogs::framework());
+}
+
+void UpdaterRunner::Burn (ZelManager49& manager, juce::File file, Dialogs& dialogs)
+{
     UpdaterRunner runner (manager);
-    auto& dialogs = Dialogs::get();
 
     if (! dialogs.showOkCancelBox (juce::MessageBoxIconType::WarningIcon,
                                    "Enter Firmware Upgrade Mode",
@@ -72,19 +75,19 @@ void UpdaterRunner::Burn (ZelManager49& manager, juce::File file)
 
     if (! manager.SetBurnMode (&runner, kLoaderPort))
     {
-        ShowError ("Can't found Keyboard. Make sure it's connected and retry");
+        ShowError (dialogs, "Can't found Keyboard. Make sure it's connected and retry");
         return;
     }
 
     const bool finished = runner.runThread();
 
     if (! finished || runner.cancelPressed)
-        ShowError ("The burn process has been canceled");
+        ShowError (dialogs, "The burn process has been canceled");
     else if (runner.succeeded)
         dialogs.showMessageBox (juce::MessageBoxIconType::InfoIcon, "Firmware Update Result",
                                 "The burn process completed without error");
     else
-        ShowError ("The burn process completed, but there was an error");
+        ShowError (dialogs, "The burn process completed, but there was an error");
 }
 
 void UpdaterRunner::run()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "IFWHelper.h"
 #include "IFWUpdater.h"
 #include "ZelManager49.h"
@@ -27,8 +28,12 @@ public:
     /** Leaves burn mode before anything else goes. */
     ~UpdaterRunner() override;
 
-    /** The whole update, on the message thread; File() lets the user choose the file. */
+    /** The whole update, on the message thread, with the framework's dialogs;
+        File() lets the user choose the file. */
     static void Burn (ZelManager49& manager, juce::File file);
+
+    /** The same, asking and telling the user through `dialogs`. */
+    static void Burn (ZelManager49& manager, juce::File file, Dialogs& dialogs);
 
     /** The worker thread: one transfer with a fresh updater. */
     void run() override;

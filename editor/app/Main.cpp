@@ -1,12 +1,5 @@
 #include "AppClass.h"
 
-juce::JUCEApplicationBase* juce_CreateApplication()
-{
-    return new AppClass();
-}
-
-int main (int argc, char* argv[])
-{
-    juce::JUCEApplicationBase::createInstance = &juce_CreateApplication;
-    return juce::JUCEApplicationBase::main (argc, (const char**) argv);
-}
+// The program's entry point; it lives in the executable alone, so the shell
+// library that the window tests link brings no second main.
+START_JUCE_APPLICATION (AppClass)

@@ -3,6 +3,11 @@
 #include "MainComponent.h"
 
 MainAppWindow::MainAppWindow()
+    : MainAppWindow (Dialogs::framework())
+{
+}
+
+MainAppWindow::MainAppWindow (Dialogs& dialogs)
     : juce::DocumentWindow ("Tesmira Orlune 49-61 MIDI Control Center",
                             juce::Colours::azure,
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
@@ -13,7 +18,7 @@ MainAppWindow::MainAppWindow()
     setUsingNativeTitleBar (true);
 
     // The window is not resized to fit: the application centres it at the panel's size.
-    setContentOwned (new MainComponent(), false);
+    setContentOwned (new MainComponent (dialogs), false);
 }
 
 MainAppWindow::~MainAppWindow() = default;

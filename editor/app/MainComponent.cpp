@@ -3,7 +3,12 @@
 #include "KbdSettingComponentVT49.h"
 
 MainComponent::MainComponent()
-    : settingsPanel (std::make_unique<KbdSettingComponentVT49>())
+    : MainComponent (Dialogs::framework())
+{
+}
+
+MainComponent::MainComponent (Dialogs& dialogs)
+    : settingsPanel (std::make_unique<KbdSettingComponentVT49> (MidiPorts::platform(), Clock::system(), dialogs))
 {
     // The panel sizes itself and stays at the top-left corner.
     addAndMakeVisible (*settingsPanel);

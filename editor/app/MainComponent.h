@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Dialogs.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <memory>
@@ -11,7 +13,11 @@ class MainComponent : public juce::Component,
                       public juce::ActionListener
 {
 public:
+    /** The application's content: the panel on the platform's MIDI ports and clock and the framework's dialogs. */
     MainComponent();
+
+    /** The same, with a panel that asks and tells the user through `dialogs`. */
+    explicit MainComponent (Dialogs& dialogs);
     ~MainComponent() override;
 
     void paint (juce::Graphics&) override;

@@ -9,7 +9,7 @@ TEST (ShellWindow, FixedWindowWithMinimiseAndCloseHoldingThePanel)
         GTEST_SKIP() << "this machine has MIDI outputs";
 
     RecordingDialogs dialogs;
-    auto window = std::make_unique<MainAppWindow>();
+    auto window = std::make_unique<MainAppWindow> (dialogs);
 
     EXPECT_EQ (window->getName(), "Tesmira Orlune 49-61 MIDI Control Center");
     EXPECT_EQ (window->getBackgroundColour(), juce::Colours::azure);
@@ -69,7 +69,7 @@ TEST (FirmwareButton, StartsTheUpdateWithNoFileChosen)
     {
         SCOPED_TRACE (row.confirmed + 2 * row.fileChosen);
         RecordingDialogs dialogs;
-        NoPortsRig rig;
+        NoPortsRig rig { dialogs };
         dialogs.answerOk = row.confirmed;
 
         if (row.fileChosen)

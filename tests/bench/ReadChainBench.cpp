@@ -182,7 +182,7 @@ ORLUNE_BENCHMARK (panelReadsTheKeyboard)
         SimMidiPorts ports (Clock::system());
         SimulatedKeyboard keyboard (ports, "Orlune Out", "Orlune In");
         keyboard.setSilent (true);
-        KbdSettingComponentVT49 panel (ports, Clock::system());
+        KbdSettingComponentVT49 panel (ports, Clock::system(), Dialogs::framework());
 
         // From the connection, before the panel's own reaction, to the panel's last LED message.
         CodeClock connected (InfoCode::connected), ended (InfoCode::octaveShiftReceived);

@@ -82,9 +82,9 @@ TEST (Panel49Buttons, DefaultsWithNoControlPickedSetTheGlobalsAndLeaveTheParamet
 TEST (Panel49Buttons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 {
     RecordingDialogs dialogs;
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
     rig.keyboard.clearReceived();
 
     click (*rig.panel, ui49::sendButton);
@@ -99,7 +99,7 @@ TEST (Panel49Buttons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 TEST (Panel49Buttons, SendDeliversTheWholeSetupAndTheStoreRequest)
 {
     RecordingDialogs dialogs;
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     ASSERT_TRUE (rig.readKeyboard());
     auto& panel = *rig.panel;
     auto& manager = panel.getManager();
@@ -141,7 +141,7 @@ TEST (Panel49Buttons, SendAfterDefaultsOrAFileOutsideADataByteDeliversOnlyCleanS
     {
         SCOPED_TRACE (loadFile ? "loaded file" : "defaults");
         RecordingDialogs dialogs;
-        EarlierKeyboardRig rig;
+        EarlierKeyboardRig rig { dialogs };
         ASSERT_TRUE (rig.readKeyboard());
 
         if (loadFile)
@@ -202,7 +202,7 @@ TEST (Panel49Buttons, SaveAndChartGiveTheFileItsExtension)
         SCOPED_TRACE (row.chosen);
         TempFolder temp;
         RecordingDialogs dialogs;
-        EarlierNoPortsRig rig;
+        EarlierNoPortsRig rig { dialogs };
         dialogs.fileAnswers.push_back (temp.folder.getChildFile (row.chosen));
 
         click (rig.panel, row.button);
@@ -234,7 +234,7 @@ TEST (Panel49Buttons, AnExistingFileThatTheNewExtensionNamesIsReplacedOnlyWhenCo
         ASSERT_TRUE (existing.replaceWithText ("earlier settings"));
 
         RecordingDialogs dialogs;
-        EarlierNoPortsRig rig;
+        EarlierNoPortsRig rig { dialogs };
         dialogs.answerOk = confirmed;
         dialogs.fileAnswers.push_back (temp.folder.getChildFile ("setup.txt"));
 
@@ -255,13 +255,13 @@ TEST (Panel49Buttons, SavedSettingsLoadIntoAnotherPanelAndTheBoxTellsThatNoKeybo
     RecordingDialogs dialogs;
     const auto file = temp.folder.getChildFile ("mine.vuk49");
 
-    EarlierNoPortsRig first;
+    EarlierNoPortsRig first { dialogs };
     first.panel.getManager().setParamForItem (ItemParam::mode, 0x4F, 4);
     first.panel.getManager().globals[GlobalSetting::splitPoint] = 50;
     dialogs.fileAnswers.push_back (file);
     click (first.panel, ui49::saveButton);
 
-    EarlierNoPortsRig second;
+    EarlierNoPortsRig second { dialogs };
     combo (second.panel, ui49::lowerChannelCombo).setSelectedItemIndex (2, juce::sendNotification);
     flushMessages();
     dialogs.fileAnswers.push_back (file);
@@ -290,12 +290,12 @@ TEST (Panel49Buttons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
     RecordingDialogs dialogs;
     const auto file = temp.folder.getChildFile ("mine.vuk49");
 
-    EarlierNoPortsRig source;
+    EarlierNoPortsRig source { dialogs };
     source.panel.getManager().globals[GlobalSetting::midiChannel] = 11;
     dialogs.fileAnswers.push_back (file);
     click (source.panel, ui49::saveButton);
 
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     ASSERT_TRUE (rig.readKeyboard());
     dialogs.fileAnswers.push_back (file);
     click (*rig.panel, ui49::loadButton);
@@ -307,7 +307,7 @@ TEST (Panel49Buttons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
 TEST (Panel49Buttons, CancelledChoosersChangeNothing)
 {
     RecordingDialogs dialogs;
-    EarlierNoPortsRig rig;
+    EarlierNoPortsRig rig { dialogs };
     rig.panel.getManager().setParamForItem (ItemParam::mode, 0x4F, 4);
 
     for (WidgetMember button : { ui49::saveButton, ui49::loadButton, ui49::chartButton })
@@ -347,7 +347,7 @@ TEST (Panel49Buttons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
     {
         SCOPED_TRACE (row.message);
         RecordingDialogs dialogs;
-        EarlierNoPortsRig rig;
+        EarlierNoPortsRig rig { dialogs };
         auto& manager = rig.panel.getManager();
         manager.setParamForItem (ItemParam::mode, 0x4F, 4);
         manager.globals[GlobalSetting::splitPoint] = 50;

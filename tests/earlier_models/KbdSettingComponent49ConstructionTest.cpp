@@ -266,7 +266,7 @@ TEST (Panel49Lifecycle, DetectionStartsOnceThePanelIsBuilt)
     rig.keyboard.setSilent (true);
     ZelManager49::sStandaloneMode = false;
 
-    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
 
     EXPECT_TRUE (ZelManager49::sStandaloneMode);
     EXPECT_TRUE (rig.ports.getEvents().contains ("open input Quillary MIDI In"));
@@ -281,7 +281,7 @@ TEST (Panel49Lifecycle, WidgetsGoInMemberOrderBeforeTheControllerLinkClosesItsPo
 {
     EarlierKeyboardRig rig;
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
 
     struct DeletionLog : juce::ComponentListener
     {

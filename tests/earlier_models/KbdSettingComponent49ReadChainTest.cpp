@@ -36,7 +36,7 @@ TEST (Panel49ReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
 {
     ScopedApplicationLook look;
     RecordingDialogs dialogs;
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
 
     struct GlobalRow
     {
@@ -107,9 +107,9 @@ TEST (Panel49ReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
 TEST (Panel49ReadChain, AKeyboardThatNeverAnswersGivesOneBox)
 {
     RecordingDialogs dialogs;
-    EarlierKeyboardRig rig;
+    EarlierKeyboardRig rig { dialogs };
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
 
     // Two passes over the one output, one detection tick every 2000 ms, until detection stops.
     auto& manager = rig.panel->getManager();
@@ -137,7 +137,7 @@ TEST (Panel49ReadChain, AKeyboardThatNeverAnswersGivesOneBox)
 TEST (Panel49ReadChain, NoMidiPortAtAllShowsNothing)
 {
     RecordingDialogs dialogs;
-    EarlierNoPortsRig rig;
+    EarlierNoPortsRig rig { dialogs };
     flushMessages();
 
     EXPECT_TRUE (dialogs.boxes.empty());
@@ -153,7 +153,7 @@ protected:
     void SetUp() override
     {
         rig.keyboard.setSilent (true);
-        rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock);
+        rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
         rig.ports.deliver ("Quillary MIDI In", identityReply());
         ASSERT_TRUE (runUntil ([this] { return ! rig.protocolReceived().empty(); }));
         expectMessages (rig.protocolReceived(), { M::ControllerNumberRequest (0) });

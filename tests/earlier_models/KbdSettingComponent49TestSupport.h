@@ -18,6 +18,7 @@ inline constexpr int count = 32;
 struct EarlierKeyboardRig : PanelKeyboardRig<KbdSettingComponent49>
 {
     EarlierKeyboardRig() : PanelKeyboardRig ("Quillary") {}
+    explicit EarlierKeyboardRig (RecordingDialogs& shared) : PanelKeyboardRig ("Quillary", &shared) {}
 };
 
 /** The earlier panel with no MIDI port at all. */

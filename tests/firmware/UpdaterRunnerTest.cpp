@@ -157,8 +157,7 @@ protected:
 
     juce::StringArray burn (const juce::File& file)
     {
-        const Dialogs::ScopedOverride useScript (dialogs);
-        UpdaterRunner::Burn (manager, file);
+        UpdaterRunner::Burn (manager, file, dialogs);
         return dialogs.boxes;
     }
 

@@ -84,9 +84,9 @@ TEST (PanelButtons, DefaultsWithNoControlPickedLeaveTheParameterBoxesEmpty)
 TEST (PanelButtons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 {
     RecordingDialogs dialogs;
-    KeyboardRig rig;
+    KeyboardRig rig { dialogs };
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock, rig.dialogs);
     rig.keyboard.clearReceived();
 
     click (*rig.panel, ui::sendButton);
@@ -101,7 +101,7 @@ TEST (PanelButtons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 TEST (PanelButtons, SendDeliversTheWholeSetupAndTheStoreRequest)
 {
     RecordingDialogs dialogs;
-    KeyboardRig rig;
+    KeyboardRig rig { dialogs };
     ASSERT_TRUE (rig.readKeyboard());
     auto& panel = *rig.panel;
     auto& manager = panel.getManager();
@@ -143,7 +143,7 @@ TEST (PanelButtons, SendAfterDefaultsOrAFileOutsideADataByteDeliversOnlyCleanSys
     {
         SCOPED_TRACE (loadFile ? "loaded file" : "defaults");
         RecordingDialogs dialogs;
-        KeyboardRig rig;
+        KeyboardRig rig { dialogs };
         ASSERT_TRUE (rig.readKeyboard());
 
         if (loadFile)
@@ -193,7 +193,7 @@ TEST (PanelButtons, SaveGivesTheFileItsExtension)
         SCOPED_TRACE (row.chosen);
         TempFolder temp;
         RecordingDialogs dialogs;
-        NoPortsRig rig;
+        NoPortsRig rig { dialogs };
         dialogs.fileAnswers.push_back (temp.folder.getChildFile (row.chosen));
 
         click (rig.panel, ui::saveButton);
@@ -224,7 +224,7 @@ TEST (PanelButtons, AnExistingFileThatTheNewExtensionNamesIsReplacedOnlyWhenConf
         ASSERT_TRUE (existing.replaceWithText ("earlier settings"));
 
         RecordingDialogs dialogs;
-        NoPortsRig rig;
+        NoPortsRig rig { dialogs };
         dialogs.answerOk = confirmed;
         dialogs.fileAnswers.push_back (temp.folder.getChildFile ("setup.txt"));
 
@@ -244,13 +244,13 @@ TEST (PanelButtons, SavedSettingsLoadIntoAnotherPanel)
     RecordingDialogs dialogs;
     const auto file = temp.folder.getChildFile ("mine.vt49");
 
-    NoPortsRig first;
+    NoPortsRig first { dialogs };
     first.panel.getManager().setParamForItem (ItemParam::mode, 0x21, 4);
     first.panel.getManager().globals[GlobalSetting::splitPoint] = 50;
     dialogs.fileAnswers.push_back (file);
     click (first.panel, ui::saveButton);
 
-    NoPortsRig second;
+    NoPortsRig second { dialogs };
     combo (second.panel, ui::lowerChannelCombo).setSelectedItemIndex (2, juce::sendNotification);
     flushMessages();
     dialogs.fileAnswers.push_back (file);
@@ -279,12 +279,12 @@ TEST (PanelButtons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
     RecordingDialogs dialogs;
     const auto file = temp.folder.getChildFile ("mine.vt49");
 
-    NoPortsRig source;
+    NoPortsRig source { dialogs };
     source.panel.getManager().globals[GlobalSetting::midiChannel] = 11;
     dialogs.fileAnswers.push_back (file);
     click (source.panel, ui::saveButton);
 
-    KeyboardRig rig;
+    KeyboardRig rig { dialogs };
     ASSERT_TRUE (rig.readKeyboard());
     dialogs.fileAnswers.push_back (file);
     click (*rig.panel, ui::loadButton);
@@ -296,7 +296,7 @@ TEST (PanelButtons, LoadWithTheKeyboardConnectedRefreshesTheGlobals)
 TEST (PanelButtons, CancelledChoosersChangeNothing)
 {
     RecordingDialogs dialogs;
-    NoPortsRig rig;
+    NoPortsRig rig { dialogs };
     const auto before = rig.panel.getManager().getParamForItem (ItemParam::mode, 0x21);
 
     for (WidgetMember button : { ui::saveButton, ui::loadButton, ui::chartButton })
@@ -311,7 +311,7 @@ TEST (PanelButtons, ChartIsWrittenAsHtml)
 {
     TempFolder temp;
     RecordingDialogs dialogs;
-    NoPortsRig rig;
+    NoPortsRig rig { dialogs };
     dialogs.fileAnswers.push_back (temp.folder.getChildFile ("chart.txt"));
 
     click (rig.panel, ui::chartButton);
@@ -355,7 +355,7 @@ TEST (PanelButtons, FilesThatCannotBeWrittenOrReadAreToldAndChangeNothing)
     {
         SCOPED_TRACE (row.message);
         RecordingDialogs dialogs;
-        NoPortsRig rig;
+        NoPortsRig rig { dialogs };
         auto& manager = rig.panel.getManager();
         manager.setParamForItem (ItemParam::mode, 0x21, 4);
         manager.globals[GlobalSetting::splitPoint] = 50;

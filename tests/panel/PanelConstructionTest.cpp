@@ -282,7 +282,7 @@ TEST (PanelLifecycle, DetectionStartsOnceThePanelIsBuilt)
     rig.keyboard.setSilent (true);
     ZelManager49::sStandaloneMode = false;
 
-    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock, rig.dialogs);
 
     EXPECT_TRUE (ZelManager49::sStandaloneMode);
     EXPECT_TRUE (rig.ports.getEvents().contains ("open input Orlune MIDI In"));
@@ -297,7 +297,7 @@ TEST (PanelLifecycle, WidgetsGoInMemberOrderBeforeTheControllerLinkClosesItsPort
 {
     KeyboardRig rig;
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock, rig.dialogs);
 
     struct DeletionLog : juce::ComponentListener
     {

@@ -62,7 +62,7 @@ TEST (PanelReadChain, ReadsTheWholeSetupInOrderAndShowsTheKeyboardsGlobals)
 {
     ScopedApplicationLook look;
     RecordingDialogs dialogs;
-    KeyboardRig rig;
+    KeyboardRig rig { dialogs };
     rig.keyboard.setIdentity (3, 0, { 0, 1, 2, 3 });
 
     struct GlobalRow
@@ -127,7 +127,7 @@ TEST (PanelReadChain, WidgetsAreWrittenOnTheMessageThreadOnly)
     ThreadCheck check;
     check.ports = &rig.ports;
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock, rig.dialogs);
     widget<juce::TextEditor> (*rig.panel, ui::firmwareEditor).addListener (&check);
 
     // Let the replies arrive on the port system's input thread.
@@ -162,9 +162,9 @@ TEST (PanelReadChain, FirmwareRevisionText)
 TEST (PanelReadChain, AKeyboardThatNeverAnswersGivesOneBox)
 {
     RecordingDialogs dialogs;
-    KeyboardRig rig;
+    KeyboardRig rig { dialogs };
     rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock);
+    rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock, rig.dialogs);
 
     // Two passes over the one output, one detection tick every 2000 ms, until detection stops.
     auto& manager = rig.panel->getManager();
@@ -190,7 +190,7 @@ TEST (PanelReadChain, AKeyboardThatNeverAnswersGivesOneBox)
 TEST (PanelReadChain, NoMidiPortAtAllShowsNothing)
 {
     RecordingDialogs dialogs;
-    NoPortsRig rig;
+    NoPortsRig rig { dialogs };
     flushMessages();
 
     EXPECT_TRUE (dialogs.boxes.empty());
@@ -207,7 +207,7 @@ protected:
     void SetUp() override
     {
         rig.keyboard.setSilent (true);
-        rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock);
+        rig.panel = std::make_unique<KbdSettingComponentVT49> (rig.ports, rig.clock, rig.dialogs);
         rig.ports.deliver ("Orlune MIDI In", identityReply ({ 0, 1, 2, 3 }));
         ASSERT_TRUE (runUntil ([this] { return ! rig.protocolReceived().empty(); }));
         expectMessages (rig.protocolReceived(), { M::ControllerNumberRequest (0) });

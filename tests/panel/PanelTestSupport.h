@@ -104,8 +104,6 @@ public:
         bool warnAboutOverwriting;
     };
 
-    RecordingDialogs() : scope (*this) {}
-
     void showMessageBox (juce::MessageBoxIconType icon, const juce::String& title, const juce::String& message) override
     {
         boxes.push_back ({ icon, title, message });
@@ -146,8 +144,25 @@ private:
         fileAnswers.pop_front();
         return file;
     }
+};
 
-    Dialogs::ScopedOverride scope;
+/** The dialogs that a rig hands to its panel: the test's, or else the rig's
+    own, on which the panel must show nothing. */
+struct RigDialogs
+{
+    explicit RigDialogs (RecordingDialogs* shared) : dialogs (shared != nullptr ? *shared : ownDialogs) {}
+
+    ~RigDialogs()
+    {
+        if (&dialogs != &ownDialogs)
+            return;
+
+        EXPECT_TRUE (ownDialogs.boxes.empty()) << "the panel showed a box that the test did not ask for";
+        EXPECT_TRUE (ownDialogs.choosers.empty()) << "the panel opened a chooser that the test did not ask for";
+    }
+
+    RecordingDialogs ownDialogs;
+    RecordingDialogs& dialogs;
 };
 
 /** The messages that the keyboard received, identity request excluded. */
@@ -170,10 +185,11 @@ int ledsSwitchedOff (const SimulatedKeyboard& keyboard);
 
 /** The simulated keyboard named `keyboardName` on virtual time, and a panel that finds it. */
 template <typename Panel>
-struct PanelKeyboardRig
+struct PanelKeyboardRig : RigDialogs
 {
-    explicit PanelKeyboardRig (const juce::String& keyboardName)
-        : keyboard { ports, keyboardName + " MIDI Out", keyboardName + " MIDI In" }
+    /** `shared`, if given, answers the panel's boxes and choosers. */
+    explicit PanelKeyboardRig (const juce::String& keyboardName, RecordingDialogs* shared = nullptr)
+        : RigDialogs (shared), keyboard { ports, keyboardName + " MIDI Out", keyboardName + " MIDI In" }
     {
     }
 
@@ -190,7 +206,7 @@ struct PanelKeyboardRig
     /** Builds the panel and runs until the read chain has switched the LEDs off. */
     bool readKeyboard()
     {
-        panel = std::make_unique<Panel> (ports, clock);
+        panel = std::make_unique<Panel> (ports, clock, dialogs);
         const bool read = runUntil ([this] { return ledsSwitchedOff() == 8 && ports.waitUntilIdle (100); });
         flushMessages();
         return read;
@@ -199,19 +215,25 @@ struct PanelKeyboardRig
 
 /** A panel with no MIDI port at all: detection finds nothing and reports nothing. */
 template <typename Panel>
-struct PanelNoPortsRig
+struct PanelNoPortsRig : RigDialogs
 {
+    PanelNoPortsRig() : RigDialogs (nullptr) {}
+
+    /** A panel whose boxes and choosers `shared` answers. */
+    explicit PanelNoPortsRig (RecordingDialogs& shared) : RigDialogs (&shared) {}
+
     ~PanelNoPortsRig() { EXPECT_EQ (ports.getProtocolErrors(), std::vector<std::string>()); }
 
     VirtualClock clock;
     SimMidiPorts ports { clock };
-    Panel panel { ports, clock };
+    Panel panel { ports, clock, dialogs };
 };
 
 /** The simulated Orlune, and an Orlune panel that finds it. */
 struct KeyboardRig : PanelKeyboardRig<KbdSettingComponentVT49>
 {
     KeyboardRig() : PanelKeyboardRig ("Orlune") {}
+    explicit KeyboardRig (RecordingDialogs& shared) : PanelKeyboardRig ("Orlune", &shared) {}
 };
 
 using NoPortsRig = PanelNoPortsRig<KbdSettingComponentVT49>;
