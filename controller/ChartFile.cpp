@@ -95,12 +95,6 @@ namespace
         return row;
     }
 
-    int valueOr (const std::map<int, int>& map, int key, int fallback)
-    {
-        const auto found = map.find (key);
-        return found != map.end() ? found->second : fallback;
-    }
-
     bool isSecondPanelItem (int item)
     {
         return (item & 0xF0) == 0x20;
@@ -132,12 +126,12 @@ bool ZelManager49::generateChart (juce::File& file) const
             addRow (*items,
                     { byte2hex (item),
                       named != names.end() ? juce::String (named->second.name) : juce::String (item),
-                      modeName (valueOr (params[1], item, 0)),
-                      channel2str (valueOr (params[2], item, 0)),
+                      modeName (paramOr (1, item, 0)),
+                      channel2str (paramOr (2, item, 0)),
                       juce::String (number),
-                      juce::String (valueOr (params[4], item, 0)),
-                      juce::String (valueOr (params[5], item, 127)),
-                      juce::String (valueOr (params[6], item, 0)) },
+                      juce::String (paramOr (4, item, 0)),
+                      juce::String (paramOr (5, item, 127)),
+                      juce::String (paramOr (6, item, 0)) },
                     false);
         }
     }

@@ -12,12 +12,6 @@ namespace
         { "Mode", 0 }, { "Chan", 0 }, { "Num", 0 }, { "MinLSB", 0 }, { "MaxMSB", 127 }, { "Option", 127 }
     };
 
-    int valueOr (const std::map<int, int>& map, int key, int fallback)
-    {
-        const auto found = map.find (key);
-        return found != map.end() ? found->second : fallback;
-    }
-
     template <size_t count>
     void addParams (juce::XmlElement& section, const std::atomic<juce::int16> (&values)[count])
     {
@@ -61,7 +55,7 @@ bool ZelManager49::saveSettings (juce::File& file) const
             element->setAttribute ("ID", item);
 
             for (int p = 1; p <= 6; ++p)
-                element->setAttribute (kItemParams[p - 1].name, p == 3 ? number : valueOr (params[p], item, 0));
+                element->setAttribute (kItemParams[p - 1].name, p == 3 ? number : paramOr (p, item, 0));
         }
     }
 

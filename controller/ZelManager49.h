@@ -144,6 +144,7 @@ private:
     bool sendToKeyboard (const juce::MidiMessage& message);
     void fillValidItems();
     void rebuildNumberToItem(); // modelLock held
+    int paramOr (int p, int item, int fallback) const; // modelLock held
     void storePairs (int p, const juce::Array<int>& pairs); // modelLock held
     void handleKeyboardReply (const ZelMidiMessage49& reply);
     void handleControlChange (int number, int value);

@@ -73,8 +73,13 @@ void ZelManager49::fillValidItems()
 int ZelManager49::getParamForItem (int p, int item)
 {
     const juce::ScopedLock sl (modelLock);
+    return paramOr (p, item, -1);
+}
+
+int ZelManager49::paramOr (int p, int item, int fallback) const
+{
     const auto found = params[p].find (item);
-    return found != params[p].end() ? found->second : -1;
+    return found != params[p].end() ? found->second : fallback;
 }
 
 void ZelManager49::setParamForItem (int p, int item, int value)

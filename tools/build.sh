@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Debug}" > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Debug}" -DORLUNE_WARNINGS_AS_ERRORS=ON > /dev/null
 cmake --build build --parallel "$(nproc)" ${1:+--target "$@"}
