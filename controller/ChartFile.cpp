@@ -40,9 +40,9 @@ namespace
 
     // The global settings that the chart lists: index and name.
     const struct { int index; const char* name; bool isChannel; } kChartGlobals[] = {
-        { 2, "Knob relative mode", false },
-        { 3, "Octave transposition", false },
-        { 6, "Global MIDI Channel", true },
+        { GlobalSetting::knobRelativeMode, "Knob relative mode", false },
+        { GlobalSetting::octaveShift, "Octave transposition", false },
+        { GlobalSetting::midiChannel, "Global MIDI Channel", true },
     };
 
     std::map<short, KbdCtrlDescriptor> makeNameTable()
@@ -116,7 +116,7 @@ bool ZelManager49::generateChart (juce::File& file) const
     {
         const juce::ScopedLock sl (modelLock);
 
-        for (const auto& [item, number] : params[3])
+        for (const auto& [item, number] : params[ItemParam::number])
         {
             if (isSecondPanelItem (item))
                 continue;
@@ -126,12 +126,12 @@ bool ZelManager49::generateChart (juce::File& file) const
             addRow (*items,
                     { byte2hex (item),
                       named != names.end() ? juce::String (named->second.name) : juce::String (item),
-                      modeName (paramOr (1, item, 0)),
-                      channel2str (paramOr (2, item, 0)),
+                      modeName (paramOr (ItemParam::mode, item, 0)),
+                      channel2str (paramOr (ItemParam::channel, item, 0)),
                       juce::String (number),
-                      juce::String (paramOr (4, item, 0)),
-                      juce::String (paramOr (5, item, 127)),
-                      juce::String (paramOr (6, item, 0)) },
+                      juce::String (paramOr (ItemParam::minLsb, item, 0)),
+                      juce::String (paramOr (ItemParam::maxMsb, item, 127)),
+                      juce::String (paramOr (ItemParam::option, item, 0)) },
                     false);
         }
     }

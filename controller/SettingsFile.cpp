@@ -49,13 +49,13 @@ bool ZelManager49::saveSettings (juce::File& file) const
     {
         const juce::ScopedLock sl (modelLock);
 
-        for (const auto& [item, number] : params[3])
+        for (const auto& [item, number] : params[ItemParam::number])
         {
             auto* element = items->createNewChildElement ("Item");
             element->setAttribute ("ID", item);
 
-            for (int p = 1; p <= 6; ++p)
-                element->setAttribute (kItemParams[p - 1].name, p == 3 ? number : paramOr (p, item, 0));
+            for (int p = ItemParam::first; p <= ItemParam::last; ++p)
+                element->setAttribute (kItemParams[p - 1].name, p == ItemParam::number ? number : paramOr (p, item, 0));
         }
     }
 
@@ -83,7 +83,7 @@ bool ZelManager49::loadSettings (juce::File& file)
             if (item < 0)
                 continue;
 
-            for (int p = 1; p <= 6; ++p)
+            for (int p = ItemParam::first; p <= ItemParam::last; ++p)
                 params[p][item] = XmlLookup::getInt (element, kItemParams[p - 1].name, kItemParams[p - 1].loadDefault);
         }
     }
