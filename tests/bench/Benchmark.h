@@ -14,7 +14,7 @@ public:
     void figure (const juce::String& name, double measured, double floor, const juce::String& unit);
 };
 
-namespace benchmark_registry
+namespace Benchmark
 {
 using Measurement = std::function<void (BenchmarkReport&)>;
 
@@ -23,9 +23,9 @@ void runAll (BenchmarkReport& report);
 
 /** Milliseconds from a high-resolution counter. */
 inline double nowMs() { return juce::Time::getMillisecondCounterHiRes(); }
-} // namespace benchmark_registry
+} // namespace Benchmark
 
 #define ORLUNE_BENCHMARK(name)                                                                          \
     static void name (BenchmarkReport&);                                                                \
-    [[maybe_unused]] static const bool name##Registered = benchmark_registry::add (#name, name);        \
+    [[maybe_unused]] static const bool name##Registered = Benchmark::add (#name, name);        \
     static void name (BenchmarkReport& report)

@@ -10,7 +10,7 @@ namespace
 struct Entry
 {
     const char* name;
-    benchmark_registry::Measurement measurement;
+    Benchmark::Measurement measurement;
 };
 
 std::vector<Entry>& entries()
@@ -28,13 +28,13 @@ void BenchmarkReport::figure (const juce::String& name, double measured, double 
     std::fflush (stdout);
 }
 
-bool benchmark_registry::add (const char* name, Measurement measurement)
+bool Benchmark::add (const char* name, Measurement measurement)
 {
     entries().push_back ({ name, std::move (measurement) });
     return true;
 }
 
-void benchmark_registry::runAll (BenchmarkReport& report)
+void Benchmark::runAll (BenchmarkReport& report)
 {
     for (const auto& entry : entries())
     {
@@ -48,6 +48,6 @@ int main()
 {
     juce::ScopedJuceInitialiser_GUI framework;
     BenchmarkReport report;
-    benchmark_registry::runAll (report);
+    Benchmark::runAll (report);
     return 0;
 }

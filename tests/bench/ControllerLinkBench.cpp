@@ -64,13 +64,13 @@ double nsPerMessageOnOwnThread (const std::vector<juce::MidiMessage>& stream, in
     // A thread of its own stands for the MIDI input thread.
     std::thread input ([&]
     {
-        const auto start = benchmark_registry::nowMs();
+        const auto start = Benchmark::nowMs();
 
         for (int r = 0; r < rounds; ++r)
             for (const auto& message : stream)
                 handle (message);
 
-        elapsed = benchmark_registry::nowMs() - start;
+        elapsed = Benchmark::nowMs() - start;
     });
 
     input.join();
@@ -90,19 +90,19 @@ ORLUNE_BENCHMARK (controllerLinkSendsTheWholeSetup)
 
     // The platform's own pause overshoots; measured alone, it separates our work from it.
     constexpr int pauses = kItemMessages * 2 + kClosingMessages;
-    const auto pausesStart = benchmark_registry::nowMs();
+    const auto pausesStart = Benchmark::nowMs();
 
     for (int i = 0; i < pauses; ++i)
         Clock::system().pauseMicroseconds (kPauseUs);
 
-    const double pausesAlone = benchmark_registry::nowMs() - pausesStart;
+    const double pausesAlone = Benchmark::nowMs() - pausesStart;
     report.figure ("the " + juce::String (pauses) + " real 2 ms pauses alone", pausesAlone, floor, "ms");
 
     for (int run = 1; run <= 3; ++run)
     {
-        const auto start = benchmark_registry::nowMs();
+        const auto start = Benchmark::nowMs();
         manager.updateKeyboard (0);
-        const double elapsed = benchmark_registry::nowMs() - start;
+        const double elapsed = Benchmark::nowMs() - start;
 
         report.figure ("updateKeyboard(0) after a factory reset, run " + juce::String (run), elapsed, floor, "ms");
         report.figure ("  the same against the pauses alone", elapsed, pausesAlone, "ms");

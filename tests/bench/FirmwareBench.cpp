@@ -50,11 +50,11 @@ ORLUNE_BENCHMARK (firmwareTransferToALoaderThatAnswersAtOnce)
     // What the platform makes of those pauses: each one oversleeps a little.
     const int packedBytes = kFileBytes + (kFileBytes + 6) / 7;
     const int blockCount = (packedBytes + 31) / 32;
-    const auto pausesStart = benchmark_registry::nowMs();
+    const auto pausesStart = Benchmark::nowMs();
     for (int i = 0; i < blockCount; ++i)
         Clock::system().pauseMicroseconds (kPauseMs * 1000);
     Clock::system().sleepMilliseconds (kAnnouncementPauseMs);
-    const auto pausesAlone = benchmark_registry::nowMs() - pausesStart;
+    const auto pausesAlone = Benchmark::nowMs() - pausesStart;
     report.figure ("the " + juce::String (blockCount) + " real 2 ms pauses and the 10 ms sleep alone", pausesAlone,
                    blockCount * kPauseMs + kAnnouncementPauseMs, "ms");
 
@@ -74,9 +74,9 @@ ORLUNE_BENCHMARK (firmwareTransferToALoaderThatAnswersAtOnce)
         // The updater's debug lines would bury the figures.
         std::stringstream log;
         auto* previous = std::cerr.rdbuf (log.rdbuf());
-        const auto start = benchmark_registry::nowMs();
+        const auto start = Benchmark::nowMs();
         const bool ok = updater.Burn();
-        const auto elapsed = benchmark_registry::nowMs() - start;
+        const auto elapsed = Benchmark::nowMs() - start;
         std::cerr.rdbuf (previous);
 
         host.updater = nullptr;

@@ -23,7 +23,7 @@ struct CodeClock final : ZelManagerListener
     void ZelInfoReceived (int c, int, int, void*) override
     {
         if (c == code)
-            timeMs = benchmark_registry::nowMs();
+            timeMs = Benchmark::nowMs();
     }
 
     const int code;
@@ -130,14 +130,14 @@ Window viewableWindow (XCalls& x, Display* d, const juce::String& title)
 /** Milliseconds from starting the program to its window being viewable; -1 when it never shows. */
 double startToVisibleWindow (XCalls& x, Display* d, const juce::File& program, const juce::String& title)
 {
-    const auto start = benchmark_registry::nowMs();
+    const auto start = Benchmark::nowMs();
     SpawnedApp app (program, juce::File::createTempFile ("output.txt"));
     Window window = 0;
 
-    while (app.started && (window = viewableWindow (x, d, title)) == 0 && benchmark_registry::nowMs() - start < 30000)
+    while (app.started && (window = viewableWindow (x, d, title)) == 0 && Benchmark::nowMs() - start < 30000)
         juce::Thread::sleep (1);
 
-    const double elapsed = window != 0 ? benchmark_registry::nowMs() - start : -1.0;
+    const double elapsed = window != 0 ? Benchmark::nowMs() - start : -1.0;
 
     if (window != 0)
     {
@@ -169,10 +169,10 @@ juce::File findBuiltProgram (const juce::String& name)
 
 ORLUNE_BENCHMARK (panelReadsTheKeyboard)
 {
-    const double pausesStart = benchmark_registry::nowMs();
+    const double pausesStart = Benchmark::nowMs();
     for (int i = 0; i < 20; ++i)
         Clock::system().pauseMicroseconds (2000);
-    const double pausesAlone = benchmark_registry::nowMs() - pausesStart;
+    const double pausesAlone = Benchmark::nowMs() - pausesStart;
 
     std::vector<double> runs;
     int sent = 0;
@@ -192,8 +192,8 @@ ORLUNE_BENCHMARK (panelReadsTheKeyboard)
         keyboard.setSilent (false);
         ports.deliver ("Orlune In", identityReply());
 
-        const auto deadline = benchmark_registry::nowMs() + 10000;
-        while (ended.timeMs == 0 && benchmark_registry::nowMs() < deadline)
+        const auto deadline = Benchmark::nowMs() + 10000;
+        while (ended.timeMs == 0 && Benchmark::nowMs() < deadline)
             juce::Thread::sleep (1);
 
         ports.waitUntilIdle();

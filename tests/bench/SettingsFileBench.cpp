@@ -25,9 +25,9 @@ double fastestMs (int runs, Work&& work)
 
     for (int run = 0; run < runs; ++run)
     {
-        const auto start = benchmark_registry::nowMs();
+        const auto start = Benchmark::nowMs();
         work();
-        fastest = std::min (fastest, benchmark_registry::nowMs() - start);
+        fastest = std::min (fastest, Benchmark::nowMs() - start);
     }
 
     return fastest;
