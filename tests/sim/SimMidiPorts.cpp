@@ -335,13 +335,20 @@ int SimMidiPorts::getOpenInputCount() const
     return openInputCount;
 }
 
-bool SimMidiPorts::isCleanSysEx (const juce::MidiMessage& message)
+bool SimMidiPorts::isCleanSysEx (const juce::uint8* data, size_t size)
 {
-    const auto* data = message.getRawData();
-    const auto size = message.getRawDataSize();
-
     return size >= 2 && data[0] == 0xF0 && data[size - 1] == 0xF7
         && std::all_of (data + 1, data + size - 1, [] (juce::uint8 b) { return b < 0x80; });
+}
+
+bool SimMidiPorts::isCleanSysEx (const juce::MidiMessage& message)
+{
+    return isCleanSysEx (message.getRawData(), (size_t) message.getRawDataSize());
+}
+
+bool SimMidiPorts::isCleanSysEx (const std::vector<juce::uint8>& bytes)
+{
+    return isCleanSysEx (bytes.data(), bytes.size());
 }
 
 std::vector<std::string> SimMidiPorts::getProtocolErrors() const

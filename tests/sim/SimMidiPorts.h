@@ -67,7 +67,9 @@ public:
 
     /** Whether a SysEx message has F7 last and only bytes below 0x80 between:
         a real MIDI stack cuts any other short or takes bytes out of it. */
+    static bool isCleanSysEx (const juce::uint8* data, size_t size);
     static bool isCleanSysEx (const juce::MidiMessage& message);
+    static bool isCleanSysEx (const std::vector<juce::uint8>& bytes);
 
     /** The SysEx messages sent that a real MIDI stack would mangle (no F7 at the
         end, or a byte of 0x80 or more inside), as "output: hex bytes". */

@@ -84,8 +84,7 @@ void SimulatedLoader::run()
 // Runs on the loader's thread.
 void SimulatedLoader::handle (const std::vector<juce::uint8>& m)
 {
-    const bool isAnnouncement = m.size() == 9 && m[0] == 0xF0 && hasLoaderId (m, 1) && m[7] == 0x29 && m[8] == 0xF7
-                                && m[4] < 0x80 && m[5] < 0x80 && m[6] < 0x80;
+    const bool isAnnouncement = m.size() == 9 && SimMidiPorts::isCleanSysEx (m) && hasLoaderId (m, 1) && m[7] == 0x29;
 
     if (m.size() >= 11 && m[0] == 0xF0 && hasLoaderId (m, 3))
     {
@@ -117,17 +116,13 @@ void SimulatedLoader::handleBlock (const std::vector<juce::uint8>& m)
     addresses.push_back (address);
 
     int sum = 0;
-    bool sevenBit = true;
 
     for (size_t i = 3; i + 1 < m.size(); ++i)
-    {
         sum += m[i];
-        sevenBit = sevenBit && m[i] < 0x80;
-    }
 
     const bool lastBlock = address == 0;
     const bool goodSize = lastBlock ? dataSize >= 1 && dataSize <= 32 : dataSize == 32;
-    const bool good = m.back() == 0xF7 && sevenBit && goodSize
+    const bool good = SimMidiPorts::isCleanSysEx (m) && goodSize
                       && m[1] == (sum & 0x7F) && m[2] == ((sum >> 7) & 0x7F)
                       && announcedBlocks > 0;
 
