@@ -196,15 +196,12 @@ TEST_F (EndToEndTest, SendsALoadedFileWithValuesOutsideADataByteAsFarAsTheyFit)
     ASSERT_TRUE (chain->done.load());
     tick();
 
-    juce::TemporaryFile temp (".vt49");
-    ASSERT_TRUE (temp.getFile().replaceWithText (
+    ASSERT_TRUE (loadSettingsText (*manager,
         "<Settings><Items>"
         "<Item ID=\"5\" Mode=\"200\" Chan=\"9\" Num=\"-1\" MinLSB=\"128\" MaxMSB=\"100\" Option=\"1\"/>"
         "<Item ID=\"130\" Mode=\"1\" Chan=\"2\" Num=\"3\" MinLSB=\"4\" MaxMSB=\"5\" Option=\"6\"/>"
         "</Items><Globals><Param ID=\"6\" Value=\"255\"/></Globals>"
         "<Curves><Param ID=\"4\" Value=\"9\"/><Param ID=\"1\" Value=\"-1\"/></Curves></Settings>"));
-    auto file = temp.getFile();
-    ASSERT_TRUE (manager->loadSettings (file));
     keyboard->clearReceived();
 
     ASSERT_TRUE (manager->updateKeyboard (0));

@@ -25,6 +25,14 @@ inline std::vector<int> bytesOf (const juce::MidiMessage& message)
     return { message.getRawData(), message.getRawData() + message.getRawDataSize() };
 }
 
+/** Loads a settings file with the given text into the manager, as the panel's Load does. */
+inline bool loadSettingsText (ZelManager49& manager, const juce::String& text)
+{
+    juce::TemporaryFile temp (".vt49");
+    auto file = temp.getFile();
+    return file.replaceWithText (text) && manager.loadSettings (file);
+}
+
 /** Turns the message loop until the condition holds; false after timeoutMs. */
 inline bool runLoopUntil (const std::function<bool()>& condition, int timeoutMs = 2000)
 {

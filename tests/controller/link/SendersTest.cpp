@@ -205,16 +205,13 @@ TEST_F (SendersTest, UpdateKeyboardSendsTheWholeFactorySetupThenStores)
 TEST_F (SendersTest, UpdateKeyboardSkipsWhatADataByteCannotCarryAndStillStores)
 {
     connect();
-    juce::TemporaryFile temp (".vt49");
-    ASSERT_TRUE (temp.getFile().replaceWithText (
+    ASSERT_TRUE (loadSettingsText (*manager,
         "<Settings><Items>"
         "<Item ID=\"5\" Mode=\"200\" Chan=\"-1\" Num=\"60\" MinLSB=\"0\" MaxMSB=\"300\" Option=\"1\"/>"
         "<Item ID=\"200\" Mode=\"1\" Chan=\"2\" Num=\"3\" MinLSB=\"4\" MaxMSB=\"5\" Option=\"6\"/>"
         "</Items><Globals><Param ID=\"6\" Value=\"130\"/></Globals>"
         "<Curves><Param ID=\"4\" Value=\"-8\"/><Param ID=\"1\" Value=\"3\"/><Param ID=\"3\" Value=\"128\"/></Curves>"
         "</Settings>"));
-    auto file = temp.getFile();
-    ASSERT_TRUE (manager->loadSettings (file));
 
     EXPECT_TRUE (manager->updateKeyboard (4));
 
