@@ -112,20 +112,43 @@ void pressCancelSoon (ClickWatch* watch = nullptr, int triesLeft = kPressTries)
         juce::Timer::callAfterDelay (5, press);
 }
 
-/** Samples the progress bar of the modal progress window while the message loop runs. */
-struct ProgressSampler final : juce::Timer
+/** Samples the progress bar of the modal progress window while the message loop
+    runs, and once more as the window hides, when the worker has ended: on a busy
+    machine the timer can miss the last steps of a short transfer. */
+struct ProgressSampler final : juce::Timer, juce::ComponentListener
 {
     ProgressSampler() { startTimer (5); }
 
+    ~ProgressSampler() override
+    {
+        if (window != nullptr)
+            window->removeComponentListener (this);
+    }
+
     void timerCallback() override
     {
-        if (auto* bar = childOf<juce::ProgressBar> (progressWindow()))
+        if (window == nullptr && (window = progressWindow()) != nullptr)
+            window->addComponentListener (this);
+
+        sample();
+    }
+
+    void componentVisibilityChanged (juce::Component& c) override
+    {
+        if (! c.isVisible())
+            sample();
+    }
+
+    void sample()
+    {
+        if (auto* bar = childOf<juce::ProgressBar> (window.getComponent()))
             if (auto* handler = bar->getAccessibilityHandler())
                 if (auto* value = handler->getValueInterface())
                     if (samples.empty() || samples.back() != value->getCurrentValue())
                         samples.push_back (value->getCurrentValue());
     }
 
+    juce::Component::SafePointer<juce::Component> window;
     std::vector<double> samples;
 };
 
