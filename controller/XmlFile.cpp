@@ -1,34 +1,23 @@
 #include "XmlFile.h"
 
+#include "PosixFiles.h"
 #include "XmlTreeParser.h"
 
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace
 {
-// The framework's streams have no way to reach the disk itself, so the file
-// is opened once more by name and synced through that descriptor.
-bool flushToDisk (const juce::File& file)
-{
-    const int fd = ::open (file.getFullPathName().toRawUTF8(), O_WRONLY | O_CLOEXEC);
-
-    if (fd < 0)
-        return false;
-
-    const bool synced = ::fsync (fd) == 0;
-    return ::close (fd) == 0 && synced;
-}
-
-// The framework's stream reports a write that the disk took only part of
-// as a success, so the length on disk is checked against the text as well.
-bool writeWhole (const juce::MemoryOutputStream& text, const juce::File& target, const XmlFile::StreamOpener& open)
+// The framework's stream reports a write that the disk took only part of as
+// a success, so the length on disk is checked against the text as well. Its
+// flush syncs the file to the disk and records a failed sync in its status.
+bool writeWhole (const juce::MemoryOutputStream& text, const juce::File& temporary, const juce::File& target,
+                 const XmlFile::StreamOpener& open)
 {
     {
-        const auto stream = open (target);
+        const auto stream = open (temporary);
 
-        if (stream == nullptr || stream->failedToOpen())
+        // The bits are set before any byte is written, so a private file's text is never readable by others.
+        if (stream == nullptr || stream->failedToOpen() || ! PosixFiles::copyPermissions (target, temporary))
             return false;
 
         const bool written = stream->write (text.getData(), text.getDataSize());
@@ -38,7 +27,7 @@ bool writeWhole (const juce::MemoryOutputStream& text, const juce::File& target,
             return false;
     }
 
-    return target.getSize() == (juce::int64) text.getDataSize() && flushToDisk (target);
+    return temporary.getSize() == (juce::int64) text.getDataSize();
 }
 } // namespace
 
@@ -51,52 +40,41 @@ std::unique_ptr<juce::FileOutputStream> openFileStream (const juce::File& file)
 
 bool write (const juce::XmlElement& document, const juce::File& file, const StreamOpener& open)
 {
-    if (file == juce::File() || file.isDirectory())
+    if (file == juce::File())
+        return false;
+
+    // A save onto a link replaces the file that the link names, so the link
+    // stays and names the new text.
+    const auto target = PosixFiles::resolveLinks (file);
+
+    if (! target.has_value() || target->isDirectory())
         return false;
 
     juce::MemoryOutputStream text;
     document.writeTo (text, juce::XmlElement::TextFormat());
 
-    // Removes the temporary file when it goes out of scope, unless it has replaced the target.
-    const juce::TemporaryFile temporary (file);
+    // Beside the target, so that the rename stays on one disk. Removes the
+    // temporary file when it goes out of scope, unless it has replaced the target.
+    const juce::TemporaryFile temporary (*target);
     const auto& written = temporary.getFile();
 
-    if (! writeWhole (text, written, open))
+    if (! writeWhole (text, written, *target, open))
         return false;
 
     // A plain rename replaces the target at once; the framework's own move
     // would fall back to deleting the target and copying when it fails.
-    return std::rename (written.getFullPathName().toRawUTF8(), file.getFullPathName().toRawUTF8()) == 0;
+    return std::rename (written.getFullPathName().toRawUTF8(), target->getFullPathName().toRawUTF8()) == 0
+           && PosixFiles::syncFolder (target->getParentDirectory());
 }
 
 std::unique_ptr<XmlNode> read (const juce::File& file)
 {
-    if (! file.existsAsFile() || file.getSize() > kMaxReadBytes)
-        return nullptr;
-
-    juce::FileInputStream stream (file);
-
-    if (stream.failedToOpen())
-        return nullptr;
-
     XmlTreeParser parser;
-    juce::HeapBlock<char> buffer (64 * 1024);
-    juce::int64 total = 0;
+    const auto feed = [&parser] (const char* data, size_t size, bool isLast) { return parser.feed (data, size, isLast); };
 
-    for (;;)
-    {
-        const int count = stream.read (buffer, 64 * 1024);
+    if (! PosixFiles::readRegularFile (file, kMaxReadBytes, feed))
+        return nullptr;
 
-        if (count < 0 || stream.getStatus().failed() || (total += count) > kMaxReadBytes)
-            return nullptr; // unreadable, or grown past the limit since it was measured
-
-        const bool atEnd = count == 0;
-
-        if (! parser.feed (buffer, (size_t) count, atEnd))
-            return nullptr;
-
-        if (atEnd)
-            return parser.takeDocument();
-    }
+    return parser.takeDocument();
 }
-}
+} // namespace XmlFile

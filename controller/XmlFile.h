@@ -23,15 +23,19 @@ namespace XmlFile
     /** Writes the document with its UTF-8 declaration, CRLF line ends and
         wrapping at 60, all or nothing: the text goes to a temporary file
         beside the target, which replaces the target only once every byte has
-        reached it and it has been flushed to the disk. Otherwise the
+        reached it and it has been synced to the disk; the folder is then
+        synced too, so that the new name survives a power cut. Otherwise the
         temporary file is removed, an existing target stays as it was, and
-        the result is false. `open` opens the temporary file (tests pass a
-        stream that takes only part of the bytes, as a full disk does). */
+        the result is false. A link is followed to the file it names, which
+        is the one replaced; a replaced file keeps its permission bits. `open`
+        opens the temporary file (tests pass a stream that takes only part of
+        the bytes, as a full disk does). */
     bool write (const juce::XmlElement& document, const juce::File& file,
                 const StreamOpener& open = openFileStream);
 
     /** Parses the whole file with a parser made for untrusted input; null
-        when the file is missing, unreadable, larger than kMaxReadBytes, not
-        well-formed XML, or nested deeper than XmlTreeParser allows. */
+        when the file is missing, unreadable, no regular file (a folder, a
+        named pipe, a device), larger than kMaxReadBytes, or a document that
+        XmlTreeParser refuses. */
     std::unique_ptr<XmlNode> read (const juce::File& file);
 }

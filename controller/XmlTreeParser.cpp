@@ -1,19 +1,30 @@
 #include "XmlTreeParser.h"
 
-#include <expat.h>
+#include "ExpatMemoryBudget.h"
 
 #include <algorithm>
 #include <climits>
 
 struct XmlTreeParser::State
 {
-    XML_Parser parser = XML_ParserCreate (nullptr);
+    explicit State (size_t maxParserBytes) : budget (maxParserBytes)
+    {
+        const ExpatMemoryBudget::Scope scope (budget);
+        parser = XML_ParserCreate_MM (nullptr, &ExpatMemoryBudget::suite, nullptr);
+    }
+
+    ~State()
+    {
+        if (parser != nullptr)
+            XML_ParserFree (parser);
+    }
+
+    ExpatMemoryBudget budget;
+    XML_Parser parser = nullptr;
     std::vector<XmlNode> open; // the elements not yet closed, outermost first
     std::unique_ptr<XmlNode> root;
-    int entityDeclarations = 0;
+    int elements = 0, attributes = 0;
     bool refused = false, finished = false;
-
-    ~State() { XML_ParserFree (parser); }
 
     void refuse()
     {
@@ -28,17 +39,21 @@ struct XmlTreeParser::State
         if (s.refused)
             return;
 
-        if ((int) s.open.size() >= kMaxDepth)
-            return s.refuse();
-
-        auto& node = s.open.emplace_back();
-        node.name = name;
-
         auto end = attributes;
         while (*end != nullptr)
             end += 2;
 
-        node.attributes.reserve ((size_t) (end - attributes) / 2);
+        const auto count = (int) ((end - attributes) / 2);
+
+        if ((int) s.open.size() >= kMaxDepth || ++s.elements > kMaxElements
+            || count > kMaxAttributes - s.attributes)
+            return s.refuse();
+
+        s.attributes += count;
+
+        auto& node = s.open.emplace_back();
+        node.name = name;
+        node.attributes.reserve ((size_t) count);
 
         for (auto a = attributes; a != end; a += 2)
             node.attributes.emplace_back (a[0], a[1]);
@@ -64,14 +79,18 @@ struct XmlTreeParser::State
     static void XMLCALL entityDeclaration (void* userData, const XML_Char*, int, const XML_Char*, int,
                                            const XML_Char*, const XML_Char*, const XML_Char*, const XML_Char*)
     {
-        auto& s = *static_cast<State*> (userData);
+        static_cast<State*> (userData)->refuse();
+    }
 
-        if (++s.entityDeclarations > kMaxEntityDeclarations)
-            s.refuse();
+    static void XMLCALL attributeListDeclaration (void* userData, const XML_Char*, const XML_Char*,
+                                                  const XML_Char*, const XML_Char* defaultValue, int)
+    {
+        if (defaultValue != nullptr)
+            static_cast<State*> (userData)->refuse();
     }
 };
 
-XmlTreeParser::XmlTreeParser() : state (std::make_unique<State>())
+XmlTreeParser::XmlTreeParser (size_t maxParserBytes) : state (std::make_unique<State> (maxParserBytes))
 {
     auto* parser = state->parser;
 
@@ -84,6 +103,7 @@ XmlTreeParser::XmlTreeParser() : state (std::make_unique<State>())
     XML_SetUserData (parser, state.get());
     XML_SetElementHandler (parser, State::startElement, State::endElement);
     XML_SetEntityDeclHandler (parser, State::entityDeclaration);
+    XML_SetAttlistDeclHandler (parser, State::attributeListDeclaration);
 
     // Behave as if the document had an external declaration subset that we
     // never read: a reference to an entity it does not declare is then
@@ -101,6 +121,7 @@ bool XmlTreeParser::feed (const void* data, size_t size, bool isFinal)
     if (s.refused || s.finished)
         return ! s.refused;
 
+    const ExpatMemoryBudget::Scope scope (s.budget);
     auto* bytes = static_cast<const char*> (data);
 
     do

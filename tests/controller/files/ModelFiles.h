@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
 #include <vector>
 
 // A scratch directory per test, and a manager whose model the test fills.
@@ -36,6 +41,24 @@ protected:
     juce::File dir;
     ZelManager49 manager { nullptr };
 };
+
+// Loads on a thread of its own, so that a load that never returns fails the
+// test instead of hanging it; the thread shares ownership of what it uses.
+inline std::optional<bool> loadWithin (std::chrono::milliseconds limit, std::shared_ptr<ZelManager49> manager, juce::File file)
+{
+    auto result = std::make_shared<std::promise<bool>>();
+    auto loaded = result->get_future();
+    std::thread loader ([manager, file, result]() mutable { result->set_value (manager->loadSettings (file)); });
+
+    if (loaded.wait_for (limit) != std::future_status::ready)
+    {
+        loader.detach();
+        return std::nullopt;
+    }
+
+    loader.join();
+    return loaded.get();
+}
 
 // Everything the files can touch (six parameters of ids -1 to 300, globals,
 // curves) and the fields beside them that a load must leave alone, so that a

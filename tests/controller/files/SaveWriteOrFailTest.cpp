@@ -29,11 +29,37 @@ private:
     bool reportFailure;
 };
 
+// A file stream that takes every byte and says so, but whose flush fails, as
+// a disk's sync does after an I/O error: the bytes reach the file through a
+// second stream, while the framework's stream underneath writes to a device
+// that can't be synced.
+class SyncFailingStream final : public juce::FileOutputStream
+{
+public:
+    explicit SyncFailingStream (const juce::File& target) : juce::FileOutputStream (juce::File ("/dev/null")), file (target) {}
+
+    bool write (const void* data, size_t size) override
+    {
+        juce::FileOutputStream::write (data, size);
+        return file.write (data, size);
+    }
+
+    void flush() override
+    {
+        file.flush();
+        juce::FileOutputStream::flush();
+    }
+
+private:
+    juce::FileOutputStream file;
+};
+
 struct ShortWriteCase
 {
     const char* name;
     size_t room;          // bytes the disk takes; SIZE_MAX: all but the last
     bool reportsFailure;
+    bool syncFails = false; // every byte is taken, then the flush fails
 };
 
 void PrintTo (const ShortWriteCase& row, std::ostream* os) { *os << row.name; }
@@ -43,6 +69,7 @@ const ShortWriteCase shortWrites[] = {
     { "OnePageTaken", 4096, false },
     { "AllButTheLastByte", SIZE_MAX, false },
     { "WriteReportsTheFailure", 4096, true },
+    { "SyncFailsAfterEveryByteWasTaken", SIZE_MAX, false, true },
 };
 
 class SaveOnAShortWrite : public ModelFiles, public testing::WithParamInterface<ShortWriteCase> {};
@@ -64,7 +91,13 @@ TEST_P (SaveOnAShortWrite, LeavesTheOldFileAndReportsFailure)
     const auto room = GetParam().room == SIZE_MAX ? whole.getDataSize() - 1 : GetParam().room;
 
     auto file = writeText ("setup.vt49", "the last good save");
-    const auto opener = [&] (const juce::File& f) { return std::make_unique<ShortWritingStream> (f, room, GetParam().reportsFailure); };
+    const auto opener = [&] (const juce::File& f) -> std::unique_ptr<juce::FileOutputStream>
+    {
+        if (GetParam().syncFails)
+            return std::make_unique<SyncFailingStream> (f);
+
+        return std::make_unique<ShortWritingStream> (f, room, GetParam().reportsFailure);
+    };
 
     EXPECT_FALSE (XmlFile::write (settings, file, opener));
     EXPECT_EQ (readText (file), "the last good save");

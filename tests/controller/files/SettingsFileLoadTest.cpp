@@ -2,11 +2,9 @@
 #include "XmlFile.h"
 #include "XmlTreeParser.h"
 
-#include <chrono>
 #include <functional>
-#include <future>
-#include <optional>
-#include <thread>
+
+#include <sys/stat.h>
 
 namespace
 {
@@ -63,6 +61,13 @@ const LoadCase loadCases[] = {
     { "MissingSectionsAreSkipped", "<Settings><Curves><Param ID=\"4\" Value=\"2\"/></Curves></Settings>",
       [] (ModelSnapshot& s) { s.curves[4] = 2; } },
     { "EmptyRoot", "<Settings/>", [] (ModelSnapshot&) {} },
+    { "DocumentTypesThatDeclareNoEntityNorDefault",
+      "<!DOCTYPE Settings [<!ELEMENT Settings ANY><!ATTLIST Param ID CDATA #IMPLIED><!-- none -->]>"
+      "<Settings><Globals><Param ID=\"1\" Value=\"7\"/></Globals></Settings>",
+      [] (ModelSnapshot& s) { s.globals[1] = 7; } },
+    { "UndeclaredEntitiesAreSkipped",
+      "<!DOCTYPE Settings><Settings><Globals>&none;<Param ID=\"1\" Value=\"&none;5\"/></Globals></Settings>",
+      [] (ModelSnapshot& s) { s.globals[1] = 5; } },
     { "AnyIdAndAnyValue",
       "<Settings><Items><Item ID=\"300\" Mode=\"99\" Chan=\"-4\" Num=\"1000\" MinLSB=\"-1\" MaxMSB=\"256\" Option=\"70000\"/></Items></Settings>",
       [] (ModelSnapshot& s) { item (s, 300, { 99, -4, 1000, -1, 256, 70000 }); } },
@@ -89,13 +94,14 @@ INSTANTIATE_TEST_SUITE_P (SettingsFile, SettingsLoad, testing::ValuesIn (loadCas
 struct BadFileCase
 {
     const char* name;
-    const char* fixture; // null: a file that does not exist
+    const char* fixture;                          // a file of fixtures/, or else
+    juce::File (*make) (const juce::File& dir) = nullptr; // one made in the test's folder
 };
 
 void PrintTo (const BadFileCase& row, std::ostream* os) { *os << row.name; }
 
 const BadFileCase badFiles[] = {
-    { "Missing", nullptr },
+    { "Missing", nullptr, [] (const juce::File& dir) { return dir.getChildFile ("absent.vt49"); } },
     { "Empty", "empty.vt49" },
     { "NotXml", "not-xml.vt49" },
     { "Truncated", "truncated.vt49" },
@@ -106,34 +112,32 @@ const BadFileCase badFiles[] = {
     { "ClosingTagsHiddenInAComment", "closing-tags-in-comment.vt49" },
     { "ClosingTagsHiddenInCData", "closing-tags-in-cdata.vt49" },
     { "InstructionThenText", "instruction-then-text.vt49" },
+    // It declares an entity, which no file of ours does.
+    { "EntityThatNamesItself", "entity-loop.vt49" },
+    // Not a regular file: reading would wait for a writer, never end, or can't be done.
+    { "NamedPipe", nullptr,
+      [] (const juce::File& dir)
+      {
+          auto pipe = dir.getChildFile ("pipe.vt49");
+          EXPECT_EQ (::mkfifo (pipe.getFullPathName().toRawUTF8(), 0600), 0);
+          return pipe;
+      } },
+    { "EndlessDevice", nullptr, [] (const juce::File&) { return juce::File ("/dev/zero"); } },
+    { "Folder", nullptr,
+      [] (const juce::File& dir)
+      {
+          auto folder = dir.getChildFile ("folder.vt49");
+          EXPECT_TRUE (folder.createDirectory());
+          return folder;
+      } },
 };
-
-// Loads on a thread of its own, so that a load that never returns fails the
-// test instead of hanging it; the thread shares ownership of what it uses.
-std::optional<bool> loadWithin (std::chrono::milliseconds limit, std::shared_ptr<ZelManager49> manager, juce::File file)
-{
-    auto result = std::make_shared<std::promise<bool>>();
-    auto loaded = result->get_future();
-    std::thread loader ([manager, file, result]() mutable { result->set_value (manager->loadSettings (file)); });
-
-    if (loaded.wait_for (limit) != std::future_status::ready)
-    {
-        loader.detach();
-        return std::nullopt;
-    }
-
-    loader.join();
-    return loaded.get();
-}
 
 class UnreadableSettings : public ModelFiles, public testing::WithParamInterface<BadFileCase> {};
 
 TEST_P (UnreadableSettings, LeaveTheModelAsItWas)
 {
-    const juce::File fixtures (ORLUNE_FILE_FIXTURES);
-    auto file = GetParam().fixture != nullptr ? fixtures.getChildFile (GetParam().fixture)
-                                               : dir.getChildFile ("absent.vt49");
-    ASSERT_EQ (file.existsAsFile(), GetParam().fixture != nullptr);
+    const auto file = GetParam().fixture != nullptr ? juce::File (ORLUNE_FILE_FIXTURES).getChildFile (GetParam().fixture)
+                                                    : GetParam().make (dir);
 
     auto loading = std::make_shared<ZelManager49> (nullptr);
     const auto before = ModelSnapshot::of (*loading);
@@ -174,25 +178,16 @@ TEST_F (SettingsLoadLimits, DeclarationsCannotPullInOtherFiles)
     EXPECT_EQ (ModelSnapshot::of (manager), expected);
 }
 
-TEST_F (SettingsLoadLimits, AnEntityThatNamesItselfStaysUnresolved)
-{
-    // The framework would expand it into itself until the stack ran out.
-    auto file = juce::File (ORLUNE_FILE_FIXTURES).getChildFile ("entity-loop.vt49");
-    auto expected = ModelSnapshot::of (manager);
-    expected.globals[1] = 7;
-
-    EXPECT_TRUE (manager.loadSettings (file));
-    EXPECT_EQ (ModelSnapshot::of (manager), expected);
-}
-
 TEST_F (SettingsLoadLimits, DocumentsNestedTooDeeplyAreRefused)
 {
-    // Deep enough to overflow the stack of a recursive parser; quoted '/>'
-    // inside the tags must not hide the depth.
+    // Well-formed, and far below the element and size limits, so that only
+    // the depth can refuse them; quoted '/>' inside the tags must not hide it.
     for (const auto* level : { "<a>", "<a x=\"/>\">" })
     {
+        const int levels = 4 * XmlTreeParser::kMaxDepth;
         auto file = writeText ("deep.vt49", "<Settings><Globals><Param ID=\"1\" Value=\"7\"/>"
-                                                + juce::String::repeatedString (level, 100000));
+                                                + juce::String::repeatedString (level, levels)
+                                                + juce::String::repeatedString ("</a>", levels) + "</Globals></Settings>");
         const auto before = ModelSnapshot::of (manager);
 
         EXPECT_FALSE (manager.loadSettings (file)) << level;
@@ -236,24 +231,74 @@ TEST_F (SettingsLoadLimits, NestingIsRefusedOnlyPastTheLimit)
     EXPECT_EQ (manager.getParamForItem (1, 9), 4);
 }
 
-TEST_F (SettingsLoadLimits, ManyEntityDeclarationsAreRefused)
+TEST_F (SettingsLoadLimits, DeclaredEntitiesAndDefaultsAreRefused)
 {
-    const auto declaring = [] (int count)
-    {
-        juce::String entities;
-        for (int i = 0; i < count; ++i)
-            entities << "<!ENTITY e" << i << " \"" << i << "\">";
-        return "<!DOCTYPE Settings [" + entities + "]><Settings><Globals><Param ID=\"1\" Value=\"&e3;\"/></Globals></Settings>";
+    // Each would load Param 1 as 7 if it were read; the first declares an entity that it never uses.
+    const char* const declarations[] = {
+        "<!ENTITY unused \"\">",
+        "<!ENTITY seven \"7\">",
+        "<!ENTITY param \"<Param ID='1' Value='7'/>\">",
+        "<!ENTITY % inner \"\">",
+        "<!ENTITY outer SYSTEM \"extra.dtd\">",
+        "<!ATTLIST Param Value CDATA \"7\">",
+        "<!ATTLIST Param Value CDATA #FIXED \"7\">",
     };
 
-    auto allowed = writeText ("allowed.vt49", declaring (XmlTreeParser::kMaxEntityDeclarations));
-    EXPECT_TRUE (manager.loadSettings (allowed));
-    EXPECT_EQ (manager.globals[1], 3);
+    for (const auto* declaration : declarations)
+    {
+        auto file = writeText ("declaring.vt49", juce::String ("<!DOCTYPE Settings [") + declaration
+                                                     + "]><Settings><Globals><Param ID=\"1\" Value=\"7\"/></Globals></Settings>");
+        const auto before = ModelSnapshot::of (manager);
+
+        EXPECT_FALSE (manager.loadSettings (file)) << declaration;
+        EXPECT_EQ (ModelSnapshot::of (manager), before) << declaration;
+    }
+}
+
+TEST_F (SettingsLoadLimits, ElementsAreRefusedOnlyPastTheLimit)
+{
+    // Flat, so that neither the depth nor the size can refuse them: the
+    // root, its Globals, one Param and the rest empty elements.
+    const auto elements = [] (int count)
+    {
+        return "<Settings><Globals><Param ID=\"1\" Value=\"7\"/>" + juce::String::repeatedString ("<a/>", count - 3)
+               + "</Globals></Settings>";
+    };
+
+    auto most = writeText ("most.vt49", elements (XmlTreeParser::kMaxElements));
+    EXPECT_TRUE (manager.loadSettings (most));
+    EXPECT_EQ (manager.globals[1], 7);
 
     manager.globals[1] = 0;
-    auto tooMany = writeText ("too-many.vt49", declaring (XmlTreeParser::kMaxEntityDeclarations + 1));
+    const auto before = ModelSnapshot::of (manager);
+    auto tooMany = writeText ("too-many.vt49", elements (XmlTreeParser::kMaxElements + 1));
     EXPECT_FALSE (manager.loadSettings (tooMany));
-    EXPECT_EQ (manager.globals[1], 0);
+    EXPECT_EQ (ModelSnapshot::of (manager), before);
+}
+
+TEST_F (SettingsLoadLimits, AttributesAreRefusedOnlyPastTheLimit)
+{
+    // Elements of up to 50 attributes, so that neither the element count
+    // nor the size can refuse them; the Param holds two more.
+    const auto attributes = [] (int count)
+    {
+        std::string elements;
+
+        for (int n = 0; n < count; ++n)
+            elements += (n % 50 == 0 ? (n == 0 ? "<a" : "/><a") : "") + (" a" + std::to_string (n % 50)) + "=\"\"";
+
+        return juce::String ("<Settings><Globals><Param ID=\"1\" Value=\"7\"/>" + elements + "/></Globals></Settings>");
+    };
+
+    auto most = writeText ("most.vt49", attributes (XmlTreeParser::kMaxAttributes - 2));
+    EXPECT_TRUE (manager.loadSettings (most));
+    EXPECT_EQ (manager.globals[1], 7);
+
+    manager.globals[1] = 0;
+    const auto before = ModelSnapshot::of (manager);
+    auto tooMany = writeText ("too-many.vt49", attributes (XmlTreeParser::kMaxAttributes - 1));
+    EXPECT_FALSE (manager.loadSettings (tooMany));
+    EXPECT_EQ (ModelSnapshot::of (manager), before);
 }
 
 TEST_F (SettingsLoadLimits, LargeFlatDocumentsStillLoad)
@@ -269,4 +314,16 @@ TEST_F (SettingsLoadLimits, LargeFlatDocumentsStillLoad)
     EXPECT_TRUE (manager.loadSettings (file));
     EXPECT_EQ (manager.getParamForItem (1, 5999), 2);
     EXPECT_EQ (manager.getParamForItem (2, 5999), 0);
+}
+
+TEST (XmlTreeParserLimits, TheParsersOwnMemoryIsBounded)
+{
+    // One value of 1 MiB: the parser holds it whole, so a budget of 1 MiB
+    // alone refuses the document that the usual budget takes.
+    const auto document = "<Settings Value=\"" + std::string (1024 * 1024, '7') + "\"/>";
+    EXPECT_NE (XmlTreeParser::parse (document.data(), document.size()), nullptr);
+
+    XmlTreeParser smallBudget (1024 * 1024);
+    EXPECT_FALSE (smallBudget.feed (document.data(), document.size(), true));
+    EXPECT_EQ (smallBudget.takeDocument(), nullptr);
 }
