@@ -26,7 +26,8 @@ struct Descriptor
 // As many links in one chain as the system itself follows.
 constexpr int kMaxLinks = 40;
 
-// The folder as the system finds it, with its own links and any ".." resolved.
+// The folder as the system finds it, with its own links and any ".." resolved;
+// the root as the empty string, so that "/" and a name always join it.
 std::optional<juce::String> realFolder (const juce::String& folder)
 {
     char* resolved = ::realpath (folder.isEmpty() ? "/" : folder.toRawUTF8(), nullptr);
