@@ -6,10 +6,11 @@ namespace
 {
 const juce::String windowTitle = "Tesmira Orlune 49-61 MIDI Control Center";
 
+// timeoutMs is a plain build's bound; a sanitizer's build waits longer.
 template <typename Condition>
 bool waitFor (Condition condition, int timeoutMs)
 {
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (timeoutMs);
 
     while (! condition())
     {
@@ -97,6 +98,6 @@ TEST (RealApplication, ShowsTheFixedWindowWithThePanelAndQuitsWhenClosed)
     }
 
     x.requestClose (window);
-    EXPECT_EQ (app.waitForExit (20000), 0);
+    EXPECT_EQ (app.waitForExit (20000), 0) << app.getOutput();
     EXPECT_FALSE (app.getOutput().contains ("Leaked objects")) << app.getOutput();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TimeBounds.h"
+
 #include <juce_core/juce_core.h>
 
 #include <csignal>
@@ -63,10 +65,11 @@ public:
 
     bool isRunning() { return started && ! exited && ::waitpid (pid, &status, WNOHANG) == 0; }
 
-    /** The exit code once the process has ended within timeoutMs; -1 otherwise. */
+    /** The exit code once the process has ended within timeoutMs (a plain
+        build's bound, longer under a sanitizer); -1 otherwise. */
     int waitForExit (int timeoutMs)
     {
-        const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+        const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (timeoutMs);
 
         while (started && ! exited)
         {

@@ -37,7 +37,10 @@ struct HitCase
     juce::Point<int> point;
     int row; // the widget that takes a click there
 };
+} // namespace
 
+// The models stand outside the anonymous namespace, so that the tests are
+// named after them plainly (SmallPicker.rowsLieOverTheirControls<QTR32>).
 struct QTR32
 {
     using Picker = QTR32CtrlPickerComponent;
@@ -125,6 +128,10 @@ struct ZON25
     }
 };
 
+namespace
+{
+
+
 using PickerProbe::MessageLog;
 using PickerProbe::waitUntil;
 
@@ -176,17 +183,8 @@ protected:
     }
 };
 
-struct ModelNames
-{
-    template <typename Model>
-    static std::string GetName (int)
-    {
-        return std::is_same_v<Model, QTR32> ? "QTR32" : "ZON25";
-    }
-};
-
 using Models = ::testing::Types<QTR32, ZON25>;
-TYPED_TEST_SUITE (SmallPicker, Models, ModelNames);
+TYPED_TEST_SUITE (SmallPicker, Models);
 } // namespace
 
 TYPED_TEST (SmallPicker, rowsLieOverTheirControls)

@@ -41,6 +41,8 @@ struct RowCase
     juce::int16 number;
 };
 
+void PrintTo (const RowCase& row, std::ostream* os) { *os << row.name; }
+
 class OrluneDescriptorRow : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P (OrluneDescriptorRow, namesTheControlWithItsFactoryNumber)
@@ -78,7 +80,9 @@ INSTANTIATE_TEST_SUITE_P (Rows, OrluneDescriptorRow, ::testing::Values (
     RowCase { 0x7F, "Pad 16", 51 },
     RowCase { 0x50, "Sustain Pedal", 64 },
     RowCase { 0x53, "Aux Pedal", 12 },
-    RowCase { 0x52, "Breath Control", 2 }));
+    RowCase { 0x52, "Breath Control", 2 }),
+    [] (const testing::TestParamInfo<RowCase>& row)
+    { return juce::String (row.param.name).retainCharacters ("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789").toStdString(); });
 
 TEST (OrluneDescriptors, padsDefaultToChannelTenAndEveryRowToModeOne)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImageProbe.h"
+#include "TimeBounds.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -16,10 +17,11 @@ struct MessageLog : public juce::ActionListener
     void actionListenerCallback (const juce::String& message) override { messages.add (message); }
 };
 
-/** Runs the message loop until `done` holds or two seconds have passed; returns `done()`. */
+/** Runs the message loop until `done` holds or two seconds have passed (more
+    under a sanitizer); returns `done()`. */
 inline bool waitUntil (const std::function<bool()>& done)
 {
-    const auto end = juce::Time::getMillisecondCounter() + 2000;
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (2000);
     while (! done() && juce::Time::getMillisecondCounter() < end)
         juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
     return done();

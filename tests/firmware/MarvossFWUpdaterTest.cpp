@@ -1,5 +1,6 @@
 #include "FirmwareTestSupport.h"
 #include "MarvossFWUpdater.h"
+#include "TimeBounds.h"
 
 #include <gtest/gtest.h>
 
@@ -322,7 +323,7 @@ TEST (UpdaterExit, TheWorkerExitFlagEndsTheTransferWithinOneBlock)
     };
 
     worker.startThread();
-    ASSERT_TRUE (worker.waitForThreadToExit (10000));
+    ASSERT_TRUE (worker.waitForThreadToExit (TimeBounds::scaledMs (10000)));
 
     EXPECT_FALSE (result);
     const auto blocks = t.helper.blocks();

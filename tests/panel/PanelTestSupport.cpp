@@ -1,5 +1,6 @@
 #include "PanelTestSupport.h"
 
+#include "TimeBounds.h"
 #include "ZelMidiMessage49.h"
 
 #include <atomic>
@@ -11,7 +12,7 @@ void flushMessages (int rounds)
         auto handled = std::make_shared<std::atomic<bool>> (false);
         juce::MessageManager::callAsync ([handled] { *handled = true; });
 
-        const auto deadline = juce::Time::getMillisecondCounter() + 5000;
+        const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (5000);
 
         while (! *handled && juce::Time::getMillisecondCounter() < deadline)
             juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
@@ -20,7 +21,7 @@ void flushMessages (int rounds)
 
 bool runUntil (const std::function<bool()>& condition, int timeoutMs)
 {
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (timeoutMs);
 
     while (! condition())
     {

@@ -82,7 +82,8 @@ juce::String editorText (Panel& panel, WidgetMember member) { return widget<juce
     they post in turn, up to `rounds` levels deep, has been handled. */
 void flushMessages (int rounds = 6);
 
-/** Runs the message loop until `condition` holds; false after timeoutMs of real time. */
+/** Runs the message loop until `condition` holds; false after timeoutMs of real time
+    in a plain build, more under a sanitizer. */
 bool runUntil (const std::function<bool()>& condition, int timeoutMs = 5000);
 
 /** Answers the program's boxes and file choosers, and keeps what they showed. */

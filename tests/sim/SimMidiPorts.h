@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "MidiPorts.h"
 #include "SimDevice.h"
+#include "TimeBounds.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -44,7 +45,7 @@ public:
 
     /** Waits, in real time, until every message that is due has been handed
         out and no callback runs; false on timeout. */
-    bool waitUntilIdle (int timeoutMs = 5000);
+    bool waitUntilIdle (int timeoutMs = TimeBounds::scaledMs (5000));
 
     struct Sent
     {

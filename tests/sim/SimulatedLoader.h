@@ -36,7 +36,7 @@ public:
 
     /** Waits, in real time, until the loader's thread has handled and answered
         everything it received; false on timeout. */
-    bool waitUntilIdle (int timeoutMs = 5000);
+    bool waitUntilIdle (int timeoutMs = TimeBounds::scaledMs (5000));
 
     /** The announced block count; -1 before an announcement. */
     int getAnnouncedBlocks() const;

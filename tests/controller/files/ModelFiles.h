@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TimeBounds.h"
 #include "ZelManager49.h"
 
 #include <gtest/gtest.h>
@@ -44,13 +45,14 @@ protected:
 
 // Loads on a thread of its own, so that a load that never returns fails the
 // test instead of hanging it; the thread shares ownership of what it uses.
+// The limit is a plain build's, scaled here for a sanitizer's.
 inline std::optional<bool> loadWithin (std::chrono::milliseconds limit, std::shared_ptr<ZelManager49> manager, juce::File file)
 {
     auto result = std::make_shared<std::promise<bool>>();
     auto loaded = result->get_future();
     std::thread loader ([manager, file, result]() mutable { result->set_value (manager->loadSettings (file)); });
 
-    if (loaded.wait_for (limit) != std::future_status::ready)
+    if (loaded.wait_for (TimeBounds::scaled (limit)) != std::future_status::ready)
     {
         loader.detach();
         return std::nullopt;

@@ -2,9 +2,14 @@
 #include "XmlFile.h"
 #include "XmlTreeParser.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <stdlib.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -91,17 +96,54 @@ TEST_P (SettingsLoad, ChangesOnlyWhatTheFileNames)
 INSTANTIATE_TEST_SUITE_P (SettingsFile, SettingsLoad, testing::ValuesIn (loadCases),
                           [] (const testing::TestParamInfo<LoadCase>& row) { return std::string (row.param.name); });
 
+struct BadFileCase;
+
+// A pseudo-terminal whose other side nobody types into: a read of its
+// secondary side waits until this closes its primary side.
+class PseudoTerminal
+{
+public:
+    PseudoTerminal() = default;
+
+    ~PseudoTerminal()
+    {
+        if (primary >= 0)
+            ::close (primary);
+    }
+
+    /** Opens the terminal; the path of its secondary side, or no file where
+        the system gives no terminal. */
+    juce::File open()
+    {
+        primary = ::posix_openpt (O_RDWR | O_NOCTTY | O_CLOEXEC);
+        const char* name = primary >= 0 && ::grantpt (primary) == 0 && ::unlockpt (primary) == 0 ? ::ptsname (primary) : nullptr;
+        EXPECT_NE (name, nullptr) << "no pseudo-terminal: " << std::strerror (errno);
+        return name != nullptr ? juce::File (name) : juce::File();
+    }
+
+private:
+    int primary = -1;
+    JUCE_DECLARE_NON_COPYABLE (PseudoTerminal)
+};
+
+class UnreadableSettings : public ModelFiles, public testing::WithParamInterface<BadFileCase>
+{
+public:
+    using ModelFiles::dir;
+    PseudoTerminal terminal;
+};
+
 struct BadFileCase
 {
     const char* name;
-    const char* fixture;                          // a file of fixtures/, or else
-    juce::File (*make) (const juce::File& dir) = nullptr; // one made in the test's folder
+    const char* fixture;                              // a file of fixtures/, or else
+    juce::File (*make) (UnreadableSettings&) = nullptr; // one that the test makes
 };
 
 void PrintTo (const BadFileCase& row, std::ostream* os) { *os << row.name; }
 
 const BadFileCase badFiles[] = {
-    { "Missing", nullptr, [] (const juce::File& dir) { return dir.getChildFile ("absent.vt49"); } },
+    { "Missing", nullptr, [] (UnreadableSettings& test) { return test.dir.getChildFile ("absent.vt49"); } },
     { "Empty", "empty.vt49" },
     { "NotXml", "not-xml.vt49" },
     { "Truncated", "truncated.vt49" },
@@ -114,36 +156,37 @@ const BadFileCase badFiles[] = {
     { "InstructionThenText", "instruction-then-text.vt49" },
     // It declares an entity, which no file of ours does.
     { "EntityThatNamesItself", "entity-loop.vt49" },
-    // Not a regular file: reading would wait for a writer, never end, or can't be done.
+    // Not a regular file: reading would wait for a writer, wait for a key
+    // to be typed, never end, or can't be done.
     { "NamedPipe", nullptr,
-      [] (const juce::File& dir)
+      [] (UnreadableSettings& test)
       {
-          auto pipe = dir.getChildFile ("pipe.vt49");
+          auto pipe = test.dir.getChildFile ("pipe.vt49");
           EXPECT_EQ (::mkfifo (pipe.getFullPathName().toRawUTF8(), 0600), 0);
           return pipe;
       } },
-    { "EndlessDevice", nullptr, [] (const juce::File&) { return juce::File ("/dev/zero"); } },
+    { "Terminal", nullptr, [] (UnreadableSettings& test) { return test.terminal.open(); } },
+    { "EndlessDevice", nullptr, [] (UnreadableSettings&) { return juce::File ("/dev/zero"); } },
     { "Folder", nullptr,
-      [] (const juce::File& dir)
+      [] (UnreadableSettings& test)
       {
-          auto folder = dir.getChildFile ("folder.vt49");
+          auto folder = test.dir.getChildFile ("folder.vt49");
           EXPECT_TRUE (folder.createDirectory());
           return folder;
       } },
 };
 
-class UnreadableSettings : public ModelFiles, public testing::WithParamInterface<BadFileCase> {};
-
 TEST_P (UnreadableSettings, LeaveTheModelAsItWas)
 {
     const auto file = GetParam().fixture != nullptr ? juce::File (ORLUNE_FILE_FIXTURES).getChildFile (GetParam().fixture)
-                                                    : GetParam().make (dir);
+                                                    : GetParam().make (*this);
 
     auto loading = std::make_shared<ZelManager49> (nullptr);
     const auto before = ModelSnapshot::of (*loading);
-    const auto loaded = loadWithin (std::chrono::seconds (1), loading, file);
+    const auto limit = std::chrono::seconds (1);
+    const auto loaded = loadWithin (limit, loading, file);
 
-    ASSERT_TRUE (loaded.has_value()) << "the load did not return within a second";
+    ASSERT_TRUE (loaded.has_value()) << "the load did not return within " << TimeBounds::scaled (limit).count() << " s";
     EXPECT_FALSE (*loaded);
     EXPECT_EQ (ModelSnapshot::of (*loading), before);
 }

@@ -29,6 +29,8 @@ struct DecodeCase
     std::function<void (ZelManager49&)> check;
 };
 
+void PrintTo (const DecodeCase& row, std::ostream* os) { *os << row.name; }
+
 void noChange (ZelManager49&) {}
 
 const DecodeCase kDecodeCases[] = {

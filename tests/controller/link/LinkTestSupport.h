@@ -3,6 +3,7 @@
 #include "InfoRecorder.h"
 #include "SimMidiPorts.h"
 #include "SimulatedKeyboard.h"
+#include "TimeBounds.h"
 #include "VirtualClock.h"
 #include "ZelManager49.h"
 
@@ -33,10 +34,11 @@ inline bool loadSettingsText (ZelManager49& manager, const juce::String& text)
     return file.replaceWithText (text) && manager.loadSettings (file);
 }
 
-/** Turns the message loop until the condition holds; false after timeoutMs. */
+/** Turns the message loop until the condition holds; false after timeoutMs in a
+    plain build, more under a sanitizer. */
 inline bool runLoopUntil (const std::function<bool()>& condition, int timeoutMs = 2000)
 {
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (timeoutMs);
 
     while (! condition())
     {
