@@ -122,14 +122,28 @@ std::optional<juce::File> resolveLinks (const juce::File& file)
     return std::nullopt;
 }
 
-bool copyPermissions (const juce::File& original, const juce::File& copy)
+bool copyOwnerAndPermissions (const juce::File& original, const juce::File& copy)
 {
-    struct stat info {};
+    struct stat wanted {};
 
-    if (::stat (original.getFullPathName().toRawUTF8(), &info) != 0)
+    if (::stat (original.getFullPathName().toRawUTF8(), &wanted) != 0)
         return errno == ENOENT;
 
-    return ::chmod (copy.getFullPathName().toRawUTF8(), info.st_mode & 07777) == 0;
+    // Changed on a descriptor, so that a link put in the copy's place is not followed.
+    const Descriptor opened (::open (copy.getFullPathName().toRawUTF8(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    struct stat made {};
+
+    if (opened.fd < 0 || ::fstat (opened.fd, &made) != 0 || ! S_ISREG (made.st_mode) || made.st_size != 0)
+        return false;
+
+    auto mode = wanted.st_mode & 07777;
+
+    // Only root may give a file away; an owner may give it a group of its own.
+    if (::fchown (opened.fd, wanted.st_uid, wanted.st_gid) != 0 && ::fchown (opened.fd, (uid_t) -1, wanted.st_gid) != 0)
+        mode = (mode & ~(mode_t) (S_ISGID | S_IRWXG)) | ((mode & S_IRWXO) << 3);
+
+    // After the owner, since a change of owner may clear the set-id bits.
+    return ::fchmod (opened.fd, mode) == 0;
 }
 
 bool syncFolder (const juce::File& folder)

@@ -25,9 +25,15 @@ namespace PosixFiles
         when a folder on the way is missing or the links go round in a loop. */
     std::optional<juce::File> resolveLinks (const juce::File& file);
 
-    /** Gives `copy` the permission bits of `original`; true when `original`
-        does not exist, so that a new file keeps the usual default. */
-    bool copyPermissions (const juce::File& original, const juce::File& copy);
+    /** Gives the empty file `copy`, which is to replace `original`, the owner,
+        group and permission bits of `original` as far as the system lets this
+        process: only the group where the owner can't be given, and where the
+        group can't be given either, group bits no wider than the others' bits,
+        so that nobody may read or write the copy who could not before. True
+        when `original` does not exist, so that a new file keeps the usual
+        defaults; false where the bits can't be set, or `copy` is no longer the
+        empty regular file that was made. */
+    bool copyOwnerAndPermissions (const juce::File& original, const juce::File& copy);
 
     /** Syncs a folder to the disk, so that a name just given to a file in it
         survives a power cut. True where the folder's file system has no such

@@ -16,8 +16,9 @@ bool writeWhole (const juce::MemoryOutputStream& text, const juce::File& tempora
     {
         const auto stream = open (temporary);
 
-        // The bits are set before any byte is written, so a private file's text is never readable by others.
-        if (stream == nullptr || stream->failedToOpen() || ! PosixFiles::copyPermissions (target, temporary))
+        // Owner, group and bits are set before any byte is written, so that the
+        // text of a private or shared file is never open to more people than before.
+        if (stream == nullptr || stream->failedToOpen() || ! PosixFiles::copyOwnerAndPermissions (target, temporary))
             return false;
 
         const bool written = stream->write (text.getData(), text.getDataSize());

@@ -27,7 +27,9 @@ namespace XmlFile
         synced too, so that the new name survives a power cut. Otherwise the
         temporary file is removed, an existing target stays as it was, and
         the result is false. A link is followed to the file it names, which
-        is the one replaced; a replaced file keeps its permission bits. `open`
+        is the one replaced; a replaced file keeps its owner, group and
+        permission bits as far as the system lets the saver give them, and
+        is never open to more people than before. `open`
         opens the temporary file (tests pass a stream that takes only part of
         the bytes, as a full disk does). */
     bool write (const juce::XmlElement& document, const juce::File& file,

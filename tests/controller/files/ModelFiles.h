@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 // A scratch directory per test, and a manager whose model the test fills.
 class ModelFiles : public testing::Test
 {
@@ -42,6 +44,55 @@ protected:
     juce::File dir;
     ZelManager49 manager { nullptr };
 };
+
+// The two writers of the model's files, for tables that try each.
+struct Writer
+{
+    const char* name;
+    bool (ZelManager49::*write) (juce::File&) const;
+};
+
+inline void PrintTo (const Writer& writer, std::ostream* os) { *os << writer.name; }
+
+inline const Writer writers[] = {
+    { "Settings", &ZelManager49::saveSettings },
+    { "Chart", &ZelManager49::generateChart },
+};
+
+// A table of cases, each tried with both writers.
+template <typename Case>
+class WriterTable : public ModelFiles, public testing::WithParamInterface<std::tuple<Case, Writer>>
+{
+public:
+    static std::string rowName (const testing::TestParamInfo<std::tuple<Case, Writer>>& info)
+    {
+        return std::string (std::get<0> (info.param).name) + std::get<1> (info.param).name;
+    }
+
+protected:
+    const Case& testCase() const { return std::get<0> (this->GetParam()); }
+
+    bool write (juce::File file) { return (manager.*std::get<1> (this->GetParam()).write) (file); }
+
+    // What the same save writes into a new plain file.
+    juce::String plainSave()
+    {
+        auto reference = dir.getChildFile ("reference");
+        EXPECT_TRUE (write (reference));
+        const auto text = readText (reference);
+        EXPECT_TRUE (reference.deleteFile());
+        return text;
+    }
+};
+
+inline struct stat statusOf (const juce::File& file)
+{
+    struct stat info {};
+    EXPECT_EQ (::stat (file.getFullPathName().toRawUTF8(), &info), 0) << file.getFullPathName();
+    return info;
+}
+
+inline mode_t permissionsOf (const juce::File& file) { return statusOf (file).st_mode & 07777; }
 
 // Loads on a thread of its own, so that a load that never returns fails the
 // test instead of hanging it; the thread shares ownership of what it uses.

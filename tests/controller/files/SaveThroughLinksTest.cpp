@@ -1,23 +1,9 @@
 #include "ModelFiles.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
-struct Writer
-{
-    const char* name;
-    bool (ZelManager49::*write) (juce::File&) const;
-};
-
-void PrintTo (const Writer& writer, std::ostream* os) { *os << writer.name; }
-
-const Writer writers[] = {
-    { "Settings", &ZelManager49::saveSettings },
-    { "Chart", &ZelManager49::generateChart },
-};
-
 struct LinkCase
 {
     const char* name;
@@ -37,37 +23,16 @@ const LinkCase linkCases[] = {
     { "LinkToAPrivateFile", 1, false, 0600 },
 };
 
-mode_t permissionsOf (const juce::File& file)
-{
-    struct stat info {};
-    EXPECT_EQ (::stat (file.getFullPathName().toRawUTF8(), &info), 0) << file.getFullPathName();
-    return info.st_mode & 07777;
-}
-
 bool makeLink (const juce::File& link, const juce::String& target)
 {
     return ::symlink (target.toRawUTF8(), link.getFullPathName().toRawUTF8()) == 0;
 }
 
-class SaveThroughLinks : public ModelFiles, public testing::WithParamInterface<std::tuple<LinkCase, Writer>>
-{
-protected:
-    bool write (juce::File file) { return (manager.*std::get<1> (GetParam()).write) (file); }
-
-    // What the same save writes into a new plain file.
-    juce::String plainSave()
-    {
-        auto reference = dir.getChildFile ("reference");
-        EXPECT_TRUE (write (reference));
-        const auto text = readText (reference);
-        EXPECT_TRUE (reference.deleteFile());
-        return text;
-    }
-};
+using SaveThroughLinks = WriterTable<LinkCase>;
 
 TEST_P (SaveThroughLinks, ReplaceTheFileTheLinkNamesAndKeepItsPermissions)
 {
-    const auto& row = std::get<0> (GetParam());
+    const auto& row = testCase();
     const auto files = dir.getChildFile ("files"), links = dir.getChildFile ("links");
     ASSERT_TRUE (files.createDirectory() && links.createDirectory());
 
@@ -98,8 +63,7 @@ TEST_P (SaveThroughLinks, ReplaceTheFileTheLinkNamesAndKeepItsPermissions)
 }
 
 INSTANTIATE_TEST_SUITE_P (SettingsFile, SaveThroughLinks, testing::Combine (testing::ValuesIn (linkCases), testing::ValuesIn (writers)),
-                          [] (const testing::TestParamInfo<std::tuple<LinkCase, Writer>>& row)
-                          { return std::string (std::get<0> (row.param).name) + std::get<1> (row.param).name; });
+                          SaveThroughLinks::rowName);
 
 class SaveThroughBrokenLinks : public ModelFiles, public testing::WithParamInterface<Writer>
 {
