@@ -2,6 +2,7 @@
 #include "FirmwareTestSupport.h"
 #include "SimMidiPorts.h"
 #include "SimulatedLoader.h"
+#include "TimeBounds.h"
 #include "UpdaterRunner.h"
 
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ struct ClickWatch final : juce::Button::Listener
 
 /** Presses the progress window's Cancel button, on the message thread, as a user
     would, as soon as the window is up (the worker may get ahead of it). */
-constexpr int kPressTries = 1000; // 5 ms apart
+constexpr int kPressTries = TimeBounds::scaledMs (5000) / 5; // 5 ms apart: at least 5 s in a plain build
 
 void pressCancelSoon (ClickWatch* watch = nullptr, int triesLeft = kPressTries)
 {
@@ -315,7 +316,7 @@ TEST_F (UpdaterRunnerTest, CancelPressedAsTheTransferEndsStillReportsCanceled)
         if (message == 1)
         {
             pressCancelSoon (&cancelWatch);
-            EXPECT_TRUE (cancelWatch.clicked.wait (10000));
+            EXPECT_TRUE (cancelWatch.clicked.wait (TimeBounds::scaledMs (10000)));
         }
 
         return Answer::acknowledge;
