@@ -130,8 +130,6 @@ struct ZON25
 
 namespace
 {
-
-
 using PickerProbe::MessageLog;
 using PickerProbe::waitUntil;
 

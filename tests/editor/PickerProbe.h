@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ImageProbe.h"
-#include "TimeBounds.h"
+#include "MessageLoopUntil.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -19,13 +19,7 @@ struct MessageLog : public juce::ActionListener
 
 /** Runs the message loop until `done` holds or two seconds have passed (more
     under a sanitizer); returns `done()`. */
-inline bool waitUntil (const std::function<bool()>& done)
-{
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (2000);
-    while (! done() && juce::Time::getMillisecondCounter() < end)
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
-    return done();
-}
+inline bool waitUntil (const std::function<bool()>& done) { return runMessageLoopUntil (done, 2000); }
 
 /** The picker's widget in row n of its table, counted from 1. */
 inline juce::Button& widget (juce::Component& picker, int n)

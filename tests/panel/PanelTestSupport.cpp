@@ -1,6 +1,6 @@
 #include "PanelTestSupport.h"
 
-#include "TimeBounds.h"
+#include "MessageLoopUntil.h"
 #include "ZelMidiMessage49.h"
 
 #include <atomic>
@@ -11,28 +11,11 @@ void flushMessages (int rounds)
     {
         auto handled = std::make_shared<std::atomic<bool>> (false);
         juce::MessageManager::callAsync ([handled] { *handled = true; });
-
-        const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (5000);
-
-        while (! *handled && juce::Time::getMillisecondCounter() < deadline)
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
+        runMessageLoopUntil ([handled] { return handled->load(); }, 5000);
     }
 }
 
-bool runUntil (const std::function<bool()>& condition, int timeoutMs)
-{
-    const auto deadline = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (timeoutMs);
-
-    while (! condition())
-    {
-        if (juce::Time::getMillisecondCounter() > deadline)
-            return false;
-
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (2);
-    }
-
-    return true;
-}
+bool runUntil (const std::function<bool()>& condition, int timeoutMs) { return runMessageLoopUntil (condition, timeoutMs); }
 
 std::vector<juce::MidiMessage> protocolReceived (const SimulatedKeyboard& keyboard)
 {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "InfoRecorder.h"
+#include "MessageLoopUntil.h"
 #include "SimMidiPorts.h"
 #include "SimulatedKeyboard.h"
-#include "TimeBounds.h"
 #include "VirtualClock.h"
 #include "ZelManager49.h"
 
@@ -38,17 +38,7 @@ inline bool loadSettingsText (ZelManager49& manager, const juce::String& text)
     plain build, more under a sanitizer. */
 inline bool runLoopUntil (const std::function<bool()>& condition, int timeoutMs = 2000)
 {
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) TimeBounds::scaledMs (timeoutMs);
-
-    while (! condition())
-    {
-        if (juce::Time::getMillisecondCounter() > end)
-            return false;
-
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
-    }
-
-    return true;
+    return runMessageLoopUntil (condition, timeoutMs);
 }
 
 /** A manager on the simulated ports and virtual time, with a recording
