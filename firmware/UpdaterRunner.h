@@ -8,6 +8,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 /** Carries one firmware update from the user's click to the result box.
@@ -35,6 +36,12 @@ public:
     /** The same, asking and telling the user through `dialogs`. */
     static void Burn (ZelManager49& manager, juce::File file, Dialogs& dialogs);
 
+    /** While an update runs, from its first box to its result box, keeps
+        `action` to run on the message thread once the update has ended (burn
+        mode left) and returns true; otherwise returns false and leaves the
+        action to the caller. For a quit, which would cut the transfer short. */
+    static bool runAfterUpdate (std::function<void()> action);
+
     /** The worker thread: one transfer with a fresh updater. */
     void run() override;
 
@@ -46,6 +53,8 @@ public:
 
 private:
     void watchCancelButton();
+    bool runTransfer();
+    void threadComplete (bool userPressedCancel) override;
 
     juce::File firmwareFile;
     std::unique_ptr<IFWUpdater> updater; // only while run() runs
@@ -53,6 +62,8 @@ private:
     ZelManager49* manager;               // not owned
     std::atomic<bool> succeeded { false };
     std::atomic<bool> cancelPressed { false };
+    bool windowHasEnded = false;  // its timer saw the worker end, or a Cancel
+    bool stoppedByWindow = false; // the window ended the worker before it had finished
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (UpdaterRunner)
 };

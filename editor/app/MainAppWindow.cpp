@@ -1,6 +1,7 @@
 #include "MainAppWindow.h"
 
 #include "MainComponent.h"
+#include "UpdaterRunner.h"
 
 MainAppWindow::MainAppWindow()
     : MainAppWindow (Dialogs::framework())
@@ -25,5 +26,10 @@ MainAppWindow::~MainAppWindow() = default;
 
 void MainAppWindow::closeButtonPressed()
 {
-    juce::JUCEApplication::getInstance()->systemRequestedQuit();
+    const auto quit = [] { juce::JUCEApplication::getInstance()->systemRequestedQuit(); };
+
+    // The window manager's close arrives even behind the update's modal
+    // windows; quitting then would cut a firmware write short.
+    if (! UpdaterRunner::runAfterUpdate (quit))
+        quit();
 }

@@ -16,7 +16,8 @@ public:
     explicit MainAppWindow (Dialogs& dialogs);
     ~MainAppWindow() override;
 
-    /** Asks the application to quit, without a question. */
+    /** Asks the application to quit, without a question; during a firmware
+        update, once the update has shown its result. */
     void closeButtonPressed() override;
 
 private:
