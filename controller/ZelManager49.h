@@ -61,7 +61,9 @@ public:
     /** Calls every listener, index 0 upward, on the calling thread. */
     void postZelInfo (int code, int a, int b, void* p);
 
-    /** Enters burn mode on the loader port when callback is not null, leaves it when it is. */
+    /** Enters burn mode on the loader port when callback is not null, leaves it
+        when it is; leaving closes the inputs and, if burn mode had been entered,
+        the output to the loader's port, without restoring the keyboard's ports. */
     bool SetBurnMode (juce::MidiInputCallback* callback, juce::String port);
 
     //==============================================================================

@@ -10,8 +10,15 @@ bool ZelManager49::SetBurnMode (juce::MidiInputCallback* callback, juce::String 
     {
         // Cleared first: closing the inputs waits for a callback that is
         // running, so none can reach the caller after this returns.
-        burnCallback = nullptr;
+        const bool wasInBurnMode = burnCallback.exchange (nullptr) != nullptr;
         closeMidiIns();
+
+        // The loader's port is gone once the keyboard restarts, so a later
+        // send must fail rather than go there. Without burn mode entered (the
+        // user cancelled first) the output is still the keyboard's own.
+        if (wasInBurnMode)
+            replaceOutput (keyboardOutput, nullptr);
+
         return false;
     }
 

@@ -16,6 +16,16 @@ void showFileProblem (Dialogs& dialogs, const juce::String& text)
     dialogs.showMessageBox (juce::MessageBoxIconType::WarningIcon, "File Problem", text);
 }
 
+// False when the store request, which comes last, could not be sent.
+bool sendSetup (ZelManager49& manager)
+{
+    // Blocks the message thread until the whole setup has gone out.
+    juce::MouseCursor::showWaitCursor();
+    const bool sent = manager.updateKeyboard (0);
+    juce::MouseCursor::hideWaitCursor();
+    return sent;
+}
+
 // Asks where to save, gives the file the pattern's extension and writes it
 // with `write`, showing `failureText` if that fails.
 void saveFile (ZelManager49& manager, Dialogs& dialogs, const juce::String& title, const juce::String& pattern,
@@ -62,17 +72,11 @@ void restoreDefaults (ZelManager49& manager)
 
 void sendToKeyboard (ZelManager49& manager, Dialogs& dialogs)
 {
-    if (! manager.connected)
-    {
+    // Burn mode leaves the link connected but without the keyboard's output,
+    // so a link that sent nothing gets the same box as one never connected.
+    if (! manager.connected || ! sendSetup (manager))
         dialogs.showMessageBox (juce::MessageBoxIconType::InfoIcon, "Keyboard Problem",
                                 "The keyboard has not been detected, so it can't be set.");
-        return;
-    }
-
-    // Blocks the message thread until the whole setup has gone out.
-    juce::MouseCursor::showWaitCursor();
-    manager.updateKeyboard (0);
-    juce::MouseCursor::hideWaitCursor();
 }
 
 bool loadFile (ZelManager49& manager, Dialogs& dialogs, const juce::String& pattern)

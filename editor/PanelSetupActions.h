@@ -13,7 +13,9 @@ namespace PanelSetupActions
 /** The default mapping and the default six global settings. */
 void restoreDefaults (ZelManager49& manager);
 
-/** Sends the whole setup, or tells the user that no keyboard is there. */
+/** Sends the whole setup; tells the user that no keyboard is there when the
+    link is not connected or the setup could not be sent (as after burn mode,
+    which leaves the link connected without the keyboard's output). */
 void sendToKeyboard (ZelManager49& manager, Dialogs& dialogs);
 
 /** Asks for a settings file matching `pattern` and loads it; false if none was

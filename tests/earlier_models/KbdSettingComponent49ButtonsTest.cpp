@@ -81,19 +81,43 @@ TEST (Panel49Buttons, DefaultsWithNoControlPickedSetTheGlobalsAndLeaveTheParamet
 
 TEST (Panel49Buttons, SendWithoutAKeyboardShowsTheBoxAndSendsNothing)
 {
-    RecordingDialogs dialogs;
-    EarlierKeyboardRig rig { dialogs };
-    rig.keyboard.setSilent (true);
-    rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
-    rig.keyboard.clearReceived();
+    struct NoReceiver final : juce::MidiInputCallback
+    {
+        void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage&) override {}
+    };
 
-    click (*rig.panel, ui49::sendButton);
+    for (const bool detected : { false, true })
+    {
+        SCOPED_TRACE (detected ? "ports closed by burn mode" : "never detected");
+        RecordingDialogs dialogs;
+        EarlierKeyboardRig rig { dialogs };
+        NoReceiver receiver;
 
-    ASSERT_EQ (dialogs.boxes.size(), 1u);
-    EXPECT_EQ (dialogs.boxes[0].icon, juce::MessageBoxIconType::InfoIcon);
-    EXPECT_EQ (dialogs.boxes[0].title, "Keyboard Problem");
-    EXPECT_EQ (dialogs.boxes[0].message, "The keyboard has not been detected, so it can't be set.");
-    EXPECT_TRUE (rig.keyboard.getReceived().empty());
+        if (detected)
+        {
+            // Burn mode without a loader port closes the keyboard's ports; the link stays connected.
+            ASSERT_TRUE (rig.readKeyboard());
+            auto& manager = rig.panel->getManager();
+            ASSERT_FALSE (manager.SetBurnMode (&receiver, "USB MIDI Device"));
+            manager.SetBurnMode (nullptr, "USB MIDI Device");
+            ASSERT_TRUE (manager.connected);
+        }
+        else
+        {
+            rig.keyboard.setSilent (true);
+            rig.panel = std::make_unique<KbdSettingComponent49> (rig.ports, rig.clock, rig.dialogs);
+        }
+
+        rig.keyboard.clearReceived();
+        click (*rig.panel, ui49::sendButton);
+        ASSERT_TRUE (rig.ports.waitUntilIdle());
+
+        ASSERT_EQ (dialogs.boxes.size(), 1u);
+        EXPECT_EQ (dialogs.boxes[0].icon, juce::MessageBoxIconType::InfoIcon);
+        EXPECT_EQ (dialogs.boxes[0].title, "Keyboard Problem");
+        EXPECT_EQ (dialogs.boxes[0].message, "The keyboard has not been detected, so it can't be set.");
+        EXPECT_TRUE (rig.keyboard.getReceived().empty());
+    }
 }
 
 TEST (Panel49Buttons, SendDeliversTheWholeSetupAndTheStoreRequest)
