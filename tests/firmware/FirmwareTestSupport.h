@@ -11,6 +11,10 @@
 
 using Bytes = std::vector<juce::uint8>;
 
+/** The first box of an update. */
+inline const juce::String kEnterText = "Please unplug the keyboard, then plug it in again WHILE HOLDING \"Sound\", \"Multi\" AND "
+                                       "\"Edit\" KEYS.\nClick 'OK' when ready, or 'Cancel' to abort firmware update.";
+
 /** Pauses that take no time; counts the milliseconds asked for. */
 class CountingClock final : public Clock
 {

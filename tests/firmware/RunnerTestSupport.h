@@ -18,9 +18,6 @@
 
 using Answer = SimulatedLoader::Answer;
 
-inline const juce::String kEnterText = "Please unplug the keyboard, then plug it in again WHILE HOLDING \"Sound\", \"Multi\" AND "
-                                "\"Edit\" KEYS.\nClick 'OK' when ready, or 'Cancel' to abort firmware update.";
-
 /** Answers the boxes and the file chooser as a test says, and keeps what was shown. */
 class ScriptedDialogs : public Dialogs
 {

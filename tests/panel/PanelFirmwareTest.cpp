@@ -5,12 +5,6 @@
 
 #include <optional>
 
-namespace
-{
-const juce::String kEnterText = "Please unplug the keyboard, then plug it in again WHILE HOLDING \"Sound\", \"Multi\" AND "
-                                "\"Edit\" KEYS.\nClick 'OK' when ready, or 'Cancel' to abort firmware update.";
-} // namespace
-
 // An update attempt leaves the link connected but, unless the user cancelled
 // before burn mode, without an output: a Send then says so instead of seeming
 // to store the setup.
